@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/CAppState.h"
+#include "app/CEditorSettings.h"
+#include "app/CommandLine.h"
+#include "app/RecentList.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class CMainWin;
+class QSettings;
+
+// The application: owns the settings, the application state and the recent
+// lists, builds the main window and runs the start-up sequence. One instance
+// lives beside the QApplication for the whole run.
+class CEditorApp : public QObject {
+    Q_OBJECT
+
+public:
+    // settings may be given (tests point it at a temporary file); otherwise
+    // the user's settings of "Quillmark"/"Tagwright" are used.
+    explicit CEditorApp(std::unique_ptr<QSettings> settings = nullptr, QObject* parent = nullptr);
+    ~CEditorApp() override;
+
+    static CEditorApp* instance();
+
+    // The start-up sequence: main window, installation paths, settings and
+    // the command line (the text of the arguments after the program name).
+    bool InitInstance(const QStringList& arguments);
+
+    void LoadSettings();
+    void SaveSettings();
+
+    CAppState& state() { return state_; }
+    CEditorSettings& settings() { return settings_; }
+    RecentList& recentFiles() { return recentFiles_; }
+    RecentList& recentProjects() { return recentProjects_; }
+    CMainWin* mainWindow() const { return mainWin_.get(); }
+    QSettings& store() { return *store_; }
+    const CommandLineAction& startupAction() const { return startupAction_; }
+
+    // Where the executable's data files are; tests may set it beforehand.
+    void setFoundInstallDir(const QString& directory) { foundInstallDir_ = directory; }
+
+private:
+    void loadInstallPaths();
+
+    std::unique_ptr<QSettings> store_;
+    CAppState state_;
+    CEditorSettings settings_;
+    RecentList recentFiles_;
+    RecentList recentProjects_;
+    std::unique_ptr<CMainWin> mainWin_;
+    CommandLineAction startupAction_;
+    QString foundInstallDir_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "project/CProjectEntry.h"
+
+#include <string>
+#include <vector>
+
+// The open project: its name, where its own .prj file lives, the FTP
+// settings it publishes with and its files in file order.
+struct CProject {
+    std::string Name;
+    std::string Path;
+    std::string FtpServer;
+    std::string ServerPath;
+    std::string Login;
+    std::string Password;
+    bool SavePassword = false;
+    bool AutoUpdate = false;
+    std::vector<CProjectEntry> Files;
+
+    // The directory of Path, with its trailing separator.
+    std::string Directory() const;
+};

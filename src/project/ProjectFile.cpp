@@ -1,0 +1,144 @@
+#include "project/ProjectFile.h"
+
+#include "app/AtomicWrite.h"
+#include "project/PathSeparators.h"
+#include "project/PathUtils.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kWhiteSpace = " \t\r\n";
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+// True and the trimmed rest of line when line starts with key.
+bool valueOf(std::string_view line, std::string_view key, std::string& value) {
+    if (!line.starts_with(key)) {
+        return false;
+    }
+    value.assign(trimmed(line.substr(key.size())));
+    return true;
+}
+
+std::string nativeRelPath(std::string_view stored) {
+    std::string path(stored);
+    std::replace(path.begin(), path.end(), kForeignSeparator, kNativeSeparator);
+    return path;
+}
+
+// Reads the brace block that follows a "{" line; the line "}" or the end of
+// the text closes it.
+void readFileList(std::string_view& rest, CProject& project);
+
+bool nextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) {
+        return false;
+    }
+    const std::size_t end = rest.find('\n');
+    line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    return true;
+}
+
+void readFileList(std::string_view& rest, CProject& project) {
+    std::string_view line;
+    while (nextLine(rest, line)) {
+        const std::string_view entry = trimmed(line);
+        if (entry == "}") {
+            return;
+        }
+        CProjectEntry file;
+        file.RelPath = nativeRelPath(entry);
+        project.Files.push_back(std::move(file));
+    }
+}
+
+void readKeyLine(std::string_view line, CProject& project) {
+    std::string flag;
+    if (valueOf(line, "NAME:", project.Name) || valueOf(line, "PATH:", project.Path) ||
+        valueOf(line, "FTPSERVER:", project.FtpServer) ||
+        valueOf(line, "SERVERPATH:", project.ServerPath) || valueOf(line, "LOGIN:", project.Login) ||
+        valueOf(line, "PASSWORD:", project.Password)) {
+        return;
+    }
+    if (valueOf(line, "SAVEPASSWORD:", flag)) {
+        project.SavePassword = flag == "YES";
+    } else if (valueOf(line, "AUTOUPDATE:", flag)) {
+        project.AutoUpdate = flag == "YES";
+    }
+}
+
+void appendLine(std::string& text, std::string_view key, std::string_view value) {
+    text.append(key).append(value).append("\r\n");
+}
+
+} // namespace
+
+std::string CProject::Directory() const { return DirectoryOf(Path); }
+
+bool LoadProject(CProject& project, const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        return false;
+    }
+    std::string_view rest(content);
+    std::string_view line;
+    while (nextLine(rest, line)) {
+        if (line.starts_with('{')) {
+            readFileList(rest, project);
+        } else {
+            readKeyLine(line, project);
+        }
+    }
+    return true;
+}
+
+std::string FormatProject(const CProject& project) {
+    std::string text;
+    appendLine(text, "NAME: ", project.Name);
+    appendLine(text, "PATH: ", project.Path);
+    appendLine(text, "FTPSERVER: ", project.FtpServer);
+    appendLine(text, "SERVERPATH: ", project.ServerPath);
+    appendLine(text, "LOGIN: ", project.Login);
+    if (project.SavePassword) {
+        appendLine(text, "PASSWORD: ", project.Password);
+    }
+    appendLine(text, "SAVEPASSWORD: ", project.SavePassword ? "YES" : "NO");
+    appendLine(text, "AUTOUPDATE: ", project.AutoUpdate ? "YES" : "NO");
+    if (!project.Files.empty()) {
+        appendLine(text, "{", "");
+        for (const CProjectEntry& file : project.Files) {
+            std::string stored = file.RelPath;
+            ToBackslashes(stored);
+            appendLine(text, "", stored);
+        }
+        appendLine(text, "}", "");
+    }
+    return text;
+}
+
+bool SaveProject(const CProject& project) {
+    if (project.Path.empty()) {
+        return false;
+    }
+    const bool holdsPassword = project.SavePassword && !project.Password.empty();
+    if (holdsPassword) {
+        return WriteFileAtomically(project.Path, FormatProject(project), 0600, FileMode::Forced);
+    }
+    return WriteFileAtomically(project.Path, FormatProject(project));
+}

@@ -1,0 +1,121 @@
+#include "project/ProjectFile.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+CProject twoFileProject(const std::string& path) {
+    CProject project;
+    project.Name = "Bakery";
+    project.Path = path;
+    project.FtpServer = "127.0.0.1";
+    project.ServerPath = "www";
+    project.Login = "ann";
+    project.Password = "secret";
+    project.Files.push_back({.RelPath = "index.html"});
+    project.Files.push_back({.RelPath = "products/bread.html"});
+    return project;
+}
+
+} // namespace
+
+TEST(ProjectFile, WritesTheFixedLinesWithBackslashesAndCrLf) {
+    TempDir dir;
+    const CProject project = twoFileProject(dir.path("site.prj"));
+    EXPECT_EQ(FormatProject(project), "NAME: Bakery\r\nPATH: " + project.Path +
+                                          "\r\nFTPSERVER: 127.0.0.1\r\nSERVERPATH: www\r\n"
+                                          "LOGIN: ann\r\nSAVEPASSWORD: NO\r\nAUTOUPDATE: NO\r\n"
+                                          "{\r\nindex.html\r\nproducts\\bread.html\r\n}\r\n");
+}
+
+TEST(ProjectFile, RoundTripsThroughDisk) {
+    TempDir dir;
+    CProject saved = twoFileProject(dir.path("site.prj"));
+    saved.SavePassword = true;
+    saved.AutoUpdate = true;
+    ASSERT_TRUE(SaveProject(saved));
+
+    CProject loaded;
+    ASSERT_TRUE(LoadProject(loaded, saved.Path));
+    EXPECT_EQ(loaded.Name, "Bakery");
+    EXPECT_EQ(loaded.Path, saved.Path);
+    EXPECT_EQ(loaded.Password, "secret");
+    EXPECT_TRUE(loaded.SavePassword);
+    EXPECT_TRUE(loaded.AutoUpdate);
+    ASSERT_EQ(loaded.Files.size(), 2u);
+    EXPECT_EQ(loaded.Files[1].RelPath, "products/bread.html");
+}
+
+TEST(ProjectFile, AProjectWithoutFilesHasNoBraces) {
+    CProject project;
+    project.Name = "Empty";
+    const std::string text = FormatProject(project);
+    EXPECT_EQ(text.find('{'), std::string::npos);
+    EXPECT_EQ(text.find("PASSWORD: \r"), std::string::npos);
+}
+
+TEST(ProjectFile, AFileHoldingAPasswordIsReadableByItsOwnerOnly) {
+    TempDir dir;
+    CProject project = twoFileProject(dir.path("site.prj"));
+    dir.write("site.prj", "old");
+    ::chmod(project.Path.c_str(), 0644);
+    project.SavePassword = true;
+    ASSERT_TRUE(SaveProject(project));
+    struct stat info {};
+    ASSERT_EQ(::stat(project.Path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(ProjectFile, ReadsKeysInAnyOrderWithTrimmedValues) {
+    TempDir dir;
+    dir.write("p.prj", "AUTOUPDATE: yes\n"
+                       "NAME: \t My site \t\r\n"
+                       "SERVERPATH: /pub\n"
+                       " LOGIN: ignored\n"
+                       "login: ignored\n"
+                       "PASSWORD: pw\n"
+                       "SAVEPASSWORD: NO\n"
+                       "{ rest is ignored\n"
+                       "  a.html  \n"
+                       "\n"
+                       "sub\\b.html\n"
+                       "}\n"
+                       "NAME: Later wins\n"
+                       "{\n"
+                       "c.html\n");
+    CProject project;
+    ASSERT_TRUE(LoadProject(project, dir.path("p.prj")));
+    EXPECT_EQ(project.Name, "Later wins");
+    EXPECT_EQ(project.Path, "");
+    EXPECT_EQ(project.ServerPath, "/pub");
+    EXPECT_EQ(project.Login, "");
+    EXPECT_EQ(project.Password, "pw");
+    EXPECT_FALSE(project.SavePassword);
+    EXPECT_FALSE(project.AutoUpdate);
+    ASSERT_EQ(project.Files.size(), 4u);
+    EXPECT_EQ(project.Files[0].RelPath, "a.html");
+    EXPECT_EQ(project.Files[1].RelPath, "");
+    EXPECT_EQ(project.Files[2].RelPath, "sub/b.html");
+    EXPECT_EQ(project.Files[3].RelPath, "c.html");
+}
+
+TEST(ProjectFile, MissingFileFailsToLoad) {
+    TempDir dir;
+    CProject project;
+    EXPECT_FALSE(LoadProject(project, dir.path("none.prj")));
+}
+
+TEST(ProjectFile, SaveWithoutPathOrIntoUnwritableFileFails) {
+    TempDir dir;
+    CProject project = twoFileProject("");
+    EXPECT_FALSE(SaveProject(project));
+
+    project.Path = dir.path("locked.prj");
+    dir.write("locked.prj", "NAME: kept\r\n");
+    ::chmod(project.Path.c_str(), 0444);
+    EXPECT_FALSE(SaveProject(project));
+    EXPECT_EQ(dir.read("locked.prj"), "NAME: kept\r\n");
+}
