@@ -1,22 +1,28 @@
 #include "app/AtomicWrite.h"
 
+#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+// Atomic replacement needs fsync and control over the new file's mode and
+// owner, which standard C++ does not offer.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -24,79 +30,103 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+fs::path resolveTarget(const fs::path& path) {
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        fs::path target = fs::weakly_canonical(path, error);
+        if (!error) {
+            return target;
+        }
+    }
+    return path;
 }
 
-// Makes the rename itself durable; a failure here is not worth failing the
-// save for, the data is already on disk.
-void syncDirectory(const std::string& path) {
-    const int fd = ::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+struct TempFile {
+    fs::path path;
+    int fd = -1;
+};
+
+// O_EXCL with a fresh name instead of mkstemp: a new file then gets the mode
+// the umask gives any new file, not mkstemp's 0600.
+std::optional<TempFile> createTempBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name(1, '.');
+        name.append(target.filename().string());
+        name.append(".tw").append(std::to_string(::getpid()));
+        name.append("-").append(std::to_string(counter++));
+        TempFile temp{dir / name, -1};
+        temp.fd = ::open(temp.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temp.fd >= 0) {
+            return temp;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+bool takeOverAttributes(int fd, const struct stat& original) {
+    // Only root can give the file back to another owner; anyone else keeps it.
+    if (::fchown(fd, original.st_uid, original.st_gid) != 0 && errno != EPERM) {
+        return false;
+    }
+    return ::fchmod(fd, original.st_mode & 07777) == 0;
+}
+
+void syncDirectory(const fs::path& target) {
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
-// Read without umask()'s set-and-restore, which would briefly change the mask
-// for every thread of the process.
-mode_t currentUmask() {
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    unsigned mask = 022;
-    if (status != nullptr) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status) != nullptr) {
-            if (std::sscanf(line, "Umask: %o", &mask) == 1) {
-                break;
-            }
-        }
-        std::fclose(status);
+bool setMode(int fd, const struct stat* original, FileMode policy, unsigned forcedMode) {
+    if (policy == FileMode::Forced) {
+        return ::fchmod(fd, static_cast<mode_t>(forcedMode)) == 0;
     }
-    return static_cast<mode_t>(mask);
+    return original == nullptr || takeOverAttributes(fd, *original);
 }
 
-// A symbolic link stays a link: the file it points at is replaced.
-std::string resolvedTarget(const std::string& path) {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) {
-        return path;
-    }
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
+bool fillAndReplace(TempFile& temp, const fs::path& target, std::string_view bytes,
+                    const struct stat* original, FileMode policy, unsigned forcedMode) {
+    // The mode is set before the bytes arrive, so a secret is never readable.
+    bool ok = setMode(temp.fd, original, policy, forcedMode);
+    ok = ok && writeAll(temp.fd, bytes) && ::fsync(temp.fd) == 0;
+    ok = (::close(temp.fd) == 0) && ok;
+    temp.fd = -1;
+    return ok && ::rename(temp.path.c_str(), target.c_str()) == 0;
 }
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
-                         unsigned newFileMode, FileMode policy) {
-    const std::string path = resolvedTarget(requestedPath);
-    struct stat existing {};
-    mode_t mode = static_cast<mode_t>(newFileMode);
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists) {
-        if (!S_ISREG(existing.st_mode) || (existing.st_mode & S_IWUSR) == 0) {
-            return false;
+AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                                      FileMode policy, unsigned forcedMode) {
+    const fs::path target = resolveTarget(path);
+    struct stat original {};
+    const bool exists = ::stat(target.c_str(), &original) == 0;
+    if (exists && !S_ISREG(original.st_mode)) {
+        return AtomicWriteResult::WriteFailed;
+    }
+    // Checked on the mode bits: for root access(W_OK) would always say yes.
+    if (exists && (original.st_mode & S_IWUSR) == 0) {
+        return AtomicWriteResult::ReadOnly;
+    }
+    std::optional<TempFile> temp = createTempBeside(target);
+    if (!temp) {
+        return AtomicWriteResult::WriteFailed;
+    }
+    if (!fillAndReplace(*temp, target, bytes, exists ? &original : nullptr, policy, forcedMode)) {
+        if (temp->fd >= 0) {
+            ::close(temp->fd);
         }
-        if (policy == FileMode::KeepExisting) {
-            mode = existing.st_mode & 07777;
-        }
-    } else if (policy == FileMode::KeepExisting) {
-        mode &= ~currentUmask();
+        ::unlink(temp->path.c_str());
+        return AtomicWriteResult::WriteFailed;
     }
-
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!ok || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    syncDirectory(path);
-    return true;
+    syncDirectory(target);
+    return AtomicWriteResult::Ok;
 }

@@ -9,7 +9,9 @@ const std::string kMain = "Main";
 const std::string kOptions = "Options";
 const std::string kRecent = "Recent";
 
-std::string numbered(const char* stem, int index) { return stem + std::to_string(index); }
+std::string numbered(const char* stem, int index) {
+    return stem + std::to_string(index);
+}
 
 std::string readOrWriteDefault(ISettingsStore& store, const std::string& name,
                                const std::string& fallback) {
@@ -26,7 +28,9 @@ bool isDirectory(const std::string& path) {
     return std::filesystem::is_directory(path, error);
 }
 
-bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isUtf8Continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 } // namespace
 
@@ -76,8 +80,8 @@ void LoadSettings(ISettingsStore& store, CEditorSettings& settings, RecentList& 
         recentProjects.appendLoaded(store.readString(kRecent, numbered("Project ", i), ""));
     }
     for (int i = 0; i < CEditorSettings::kColorCount; ++i) {
-        settings.Color[i] = static_cast<std::uint32_t>(store.readInt(
-            kOptions, numbered("Color ", i), static_cast<int>(defaults.Color[i])));
+        settings.Color[i] = static_cast<std::uint32_t>(
+            store.readInt(kOptions, numbered("Color ", i), static_cast<int>(defaults.Color[i])));
     }
 }
 
@@ -97,7 +101,8 @@ void SaveSettings(ISettingsStore& store, const std::string& defaultTemplate,
         store.writeInt(kOptions, numbered("Editing ", i), settings.Editing[i]);
     }
     for (std::size_t i = 0; i < recentFiles.size(); ++i) {
-        store.writeString(kRecent, numbered("File ", static_cast<int>(i)), recentFiles.entries()[i]);
+        store.writeString(kRecent, numbered("File ", static_cast<int>(i)),
+                          recentFiles.entries()[i]);
     }
     for (std::size_t i = 0; i < recentProjects.size(); ++i) {
         store.writeString(kRecent, numbered("Project ", static_cast<int>(i)),

@@ -10,4 +10,6 @@ inline constexpr char kNativeSeparator = '/';
 inline constexpr char kForeignSeparator = '\\';
 #endif
 
-inline constexpr bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+inline constexpr bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}

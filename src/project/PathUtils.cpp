@@ -8,14 +8,18 @@
 
 namespace {
 
-void replaceAll(std::string& text, char from, char to) { std::replace(text.begin(), text.end(), from, to); }
+void replaceAll(std::string& text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+}
 
 // End of the next step of the walk over base that begins at stepEnd: the
 // first step is the root ("/") or the first two characters, every further
 // one reaches to and including the next separator, or to the end.
 std::size_t nextStepEnd(std::string_view base, std::size_t stepEnd) {
     if (stepEnd == 0) {
-        return (!base.empty() && base[0] == kNativeSeparator) ? 1 : std::min<std::size_t>(2, base.size());
+        return (!base.empty() && base[0] == kNativeSeparator)
+                   ? 1
+                   : std::min<std::size_t>(2, base.size());
     }
     const std::size_t separator = base.find(kNativeSeparator, stepEnd);
     return separator == std::string_view::npos ? base.size() : separator + 1;
@@ -77,7 +81,8 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string DirectoryOf(std::string_view path) {
     const std::size_t separator = path.rfind(kNativeSeparator);
-    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
+    return separator == std::string_view::npos ? std::string()
+                                               : std::string(path.substr(0, separator + 1));
 }
 
 std::string RelativePath(std::string_view target, std::string_view base) {
@@ -93,8 +98,8 @@ std::string RelativePath(std::string_view target, std::string_view base) {
         }
         lastCommon = stepEnd;
     }
-    const auto climbs = std::count(base.begin() + static_cast<std::ptrdiff_t>(lastCommon), base.end(),
-                                   kNativeSeparator);
+    const auto climbs = std::count(base.begin() + static_cast<std::ptrdiff_t>(lastCommon),
+                                   base.end(), kNativeSeparator);
     std::string result;
     for (std::ptrdiff_t i = 0; i < climbs; ++i) {
         result += "..";
@@ -120,9 +125,13 @@ std::string AbsolutePath(std::string_view base, std::string_view relative) {
     return workBase + workRelative;
 }
 
-void ToForwardSlashes(std::string& path) { replaceAll(path, '\\', '/'); }
+void ToForwardSlashes(std::string& path) {
+    replaceAll(path, '\\', '/');
+}
 
-void ToBackslashes(std::string& path) { replaceAll(path, '/', '\\'); }
+void ToBackslashes(std::string& path) {
+    replaceAll(path, '/', '\\');
+}
 
 bool SplitAnchor(std::string& link, std::string& anchor) {
     const std::size_t hash = link.rfind('#');

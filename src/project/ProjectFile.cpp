@@ -68,8 +68,8 @@ void readKeyLine(std::string_view line, CProject& project) {
     std::string flag;
     if (valueOf(line, "NAME:", project.Name) || valueOf(line, "PATH:", project.Path) ||
         valueOf(line, "FTPSERVER:", project.FtpServer) ||
-        valueOf(line, "SERVERPATH:", project.ServerPath) || valueOf(line, "LOGIN:", project.Login) ||
-        valueOf(line, "PASSWORD:", project.Password)) {
+        valueOf(line, "SERVERPATH:", project.ServerPath) ||
+        valueOf(line, "LOGIN:", project.Login) || valueOf(line, "PASSWORD:", project.Password)) {
         return;
     }
     if (valueOf(line, "SAVEPASSWORD:", flag)) {
@@ -85,14 +85,17 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 } // namespace
 
-std::string CProject::Directory() const { return DirectoryOf(Path); }
+std::string CProject::Directory() const {
+    return DirectoryOf(Path);
+}
 
 bool LoadProject(CProject& project, const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return false;
     }
-    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
     if (file.bad()) {
         return false;
     }
@@ -137,8 +140,6 @@ bool SaveProject(const CProject& project) {
         return false;
     }
     const bool holdsPassword = project.SavePassword && !project.Password.empty();
-    if (holdsPassword) {
-        return WriteFileAtomically(project.Path, FormatProject(project), 0600, FileMode::Forced);
-    }
-    return WriteFileAtomically(project.Path, FormatProject(project));
+    const FileMode mode = holdsPassword ? FileMode::Forced : FileMode::KeepExisting;
+    return WriteFileAtomically(project.Path, FormatProject(project), mode) == AtomicWriteResult::Ok;
 }

@@ -44,5 +44,6 @@ TEST(CommandLine, ArgumentsJoinWithBlanks) {
     EXPECT_EQ(JoinArguments({}), "");
     EXPECT_EQ(JoinArguments({"/a b/c.html"}), "/a b/c.html");
     EXPECT_EQ(JoinArguments({"app", "/x.html"}), "app /x.html");
-    EXPECT_EQ(ProcessCommandLine(JoinArguments({"app", "/my docs/x.html"})).path, "/my docs/x.html");
+    EXPECT_EQ(ProcessCommandLine(JoinArguments({"app", "/my docs/x.html"})).path,
+              "/my docs/x.html");
 }

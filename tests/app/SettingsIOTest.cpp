@@ -42,8 +42,8 @@ TEST(InstallPaths, FirstStartWritesAllThreeAtOnce) {
     EXPECT_EQ(paths.InstallDir, install.dir());
     EXPECT_EQ(paths.TemplateDir, "templates/");
     EXPECT_EQ(paths.DefaultTemplate, "default.htm");
-    EXPECT_EQ(store.writes,
-              (std::vector<std::string>{"Main/InstallDir", "Main/TemplateDir", "Main/DefaultTemplate"}));
+    EXPECT_EQ(store.writes, (std::vector<std::string>{"Main/InstallDir", "Main/TemplateDir",
+                                                      "Main/DefaultTemplate"}));
 }
 
 TEST(InstallPaths, AStoredDirectoryIsKeptUnchanged) {
@@ -87,7 +87,7 @@ TEST(Settings, MissingValuesTakeTheirDefaults) {
     EXPECT_EQ(settings.OtherBrowser, "");
     EXPECT_EQ(settings.Editing, defaults.Editing);
     EXPECT_EQ(settings.Color, (std::array<std::uint32_t, 7>{0x000000, 0xFF0000, 0x00AA00, 0x006600,
-                                                             0x220000, 0x0088FF, 0x0000FF}));
+                                                            0x220000, 0x0088FF, 0x0000FF}));
     EXPECT_EQ(files.size(), 0u);
     EXPECT_TRUE(store.writes.empty());
 }
@@ -102,11 +102,10 @@ TEST(Settings, SaveWritesEveryValueInOrderAndOnlyTheListedRecentSlots) {
     store.values["Recent/File 4"] = "/old.html";
     SaveSettings(store, "default.htm", settings, files, projects);
 
-    std::vector<std::string> expected = {"Main/DefaultTemplate", "Options/SaveClose",
-                                         "Options/NoFilelist",   "Options/TagData",
-                                         "Options/HTMLExt",      "Options/OpenExt",
-                                         "Options/ImageExt",     "Options/Browser",
-                                         "Options/Other Browser"};
+    std::vector<std::string> expected = {
+        "Main/DefaultTemplate", "Options/SaveClose", "Options/NoFilelist",
+        "Options/TagData",      "Options/HTMLExt",   "Options/OpenExt",
+        "Options/ImageExt",     "Options/Browser",   "Options/Other Browser"};
     for (int i = 0; i < 8; ++i) {
         expected.push_back("Options/Editing " + std::to_string(i));
     }

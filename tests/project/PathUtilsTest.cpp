@@ -1,5 +1,6 @@
-#include "project/CPathTokenizer.h"
 #include "project/PathUtils.h"
+
+#include "project/CPathTokenizer.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -22,7 +23,8 @@ TEST(RelativePath, FileInSubdirectoryKeepsTheSubdirectory) {
 }
 
 TEST(RelativePath, ClimbsOneStepPerDirectoryOfTheBaseBelowTheCommonPart) {
-    EXPECT_EQ(RelativePath("/home/ann/site/index.html", "/home/ann/site/products/"), "../index.html");
+    EXPECT_EQ(RelativePath("/home/ann/site/index.html", "/home/ann/site/products/"),
+              "../index.html");
     EXPECT_EQ(RelativePath("/home/ann/site/img/logo.gif", "/home/ann/site/products/"),
               "../img/logo.gif");
     EXPECT_EQ(RelativePath("/home/ann/top.html", "/home/ann/site/products/"), "../../top.html");

@@ -4,18 +4,28 @@
 #include "app/SettingsIO.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/QSettingsStore.h"
+#include "project/ProjectFile.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
 CEditorApp* theApp = nullptr;
 }
 
+// The icons live in the UI library, a static library whose resource
+// initialiser the linker would otherwise drop.
+static void initResources() {
+    Q_INIT_RESOURCE(tagwright);
+}
+
 CEditorApp::CEditorApp(std::unique_ptr<QSettings> settings, QObject* parent)
     : QObject(parent), store_(std::move(settings)) {
+    initResources();
     if (!store_) {
-        store_ = std::make_unique<QSettings>(QStringLiteral("Quillmark"), QStringLiteral("Tagwright"));
+        store_ =
+            std::make_unique<QSettings>(QStringLiteral("Quillmark"), QStringLiteral("Tagwright"));
     }
     theApp = this;
 }
@@ -27,10 +37,17 @@ CEditorApp::~CEditorApp() {
     }
 }
 
-CEditorApp* CEditorApp::instance() { return theApp; }
+CEditorApp* CEditorApp::instance() {
+    return theApp;
+}
 
 bool CEditorApp::InitInstance(const QStringList& arguments) {
     mainWin_ = std::make_unique<CMainWin>(*this);
+    // Without a window manager "maximized" changes nothing; start at the
+    // screen's size all the same.
+    if (const QScreen* screen = mainWin_->screen()) {
+        mainWin_->setGeometry(screen->availableGeometry());
+    }
     mainWin_->showMaximized();
 
     loadInstallPaths();
@@ -55,6 +72,13 @@ void CEditorApp::loadInstallPaths() {
     state_.TemplateDir = paths.TemplateDir;
     state_.DefaultTemplate = paths.DefaultTemplate;
     store_->sync();
+}
+
+void CEditorApp::closeProject() {
+    if (state_.CurrentProject && !state_.CurrentProject->Path.empty()) {
+        SaveProject(*state_.CurrentProject);
+    }
+    state_.CurrentProject.reset();
 }
 
 void CEditorApp::LoadSettings() {

@@ -11,7 +11,7 @@
 #include <memory>
 
 class CMainWin;
-class QSettings;
+#include <QSettings>
 
 // The application: owns the settings, the application state and the recent
 // lists, builds the main window and runs the start-up sequence. One instance
@@ -30,6 +30,9 @@ public:
     // The start-up sequence: main window, installation paths, settings and
     // the command line (the text of the arguments after the program name).
     bool InitInstance(const QStringList& arguments);
+
+    // Saves the current project when it has a path, then closes it.
+    void closeProject();
 
     void LoadSettings();
     void SaveSettings();

@@ -1,23 +1,95 @@
 #pragma once
 
+#include "app/qt/ICommandTarget.h"
+#include "app/qt/MenuLayout.h"
+
 #include <QMainWindow>
+#include <functional>
+#include <vector>
 
 class CEditorApp;
+class CommandRegistry;
+class QDockWidget;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTabWidget;
+class QToolBar;
 
-// The main window: an MDI area that holds the document windows.
-class CMainWin : public QMainWindow {
+// The main window: the MDI area with the document and error log windows, the
+// menu bar of the active window's kind, four toolbars, the status bar and the
+// "Workspace" dock. It routes every command: the active child window first,
+// then itself.
+class CMainWin : public QMainWindow, public ICommandTarget {
     Q_OBJECT
 
 public:
+    // Window kinds in the window list.
+    static constexpr int kDocumentKind = 80;
+    static constexpr int kErrorLogKind = 82;
+
     explicit CMainWin(CEditorApp& app, QWidget* parent = nullptr);
+    ~CMainWin() override;
 
     QMdiArea* mdiArea() const { return mdiArea_; }
+    CommandRegistry& commands() const { return *commands_; }
+    QToolBar* toolBar(int id) const;
+    QDockWidget* workspace() const { return workspace_; }
+
+    // Adds a child window of the given kind to the MDI area and the window
+    // list, and shows it maximized.
+    QMdiSubWindow* addChild(QWidget* child, int kind);
+    // The child windows in creation order with their kinds.
+    std::vector<std::pair<QWidget*, int>> windowList() const;
+
+    // A child kind's command ids, so that menus and toolbars can offer its
+    // commands while no such window is active.
+    void registerChildCommands(std::function<bool(int)> handles);
+
+    // Rebuilds the File menu's recent files and projects from the lists.
+    void UpdateRecentMenus();
+    // Puts text into the status bar's message pane.
+    void showMessage(const QString& text);
+
+    bool commandState(int id, CommandState& state) override;
+    bool runCommand(int id) override;
+
+    // Set by a child window that refuses to close.
+    void setCloseCancelled() { closeCancelled_ = true; }
+
+signals:
+    void recentFileChosen(const QString& path);
+    void recentProjectChosen(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createToolBars();
+    void createStatusBar();
+    void createWorkspace();
+    void rebuildMenuBar();
+    void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void fillRecentMenu(QMenu* menu, int firstId);
+    void fillWindowMenu(QMenu* menu);
+    bool isOffered(int id) const;
+    ICommandTarget* activeChildTarget() const;
+    MenuBarKind activeKind() const;
+    bool runViewCommand(int id);
+    bool runWindowCommand(int id);
+    void tile(Qt::Orientation stacking);
+    QWidget* barFor(int id) const;
+
     CEditorApp& app_;
     QMdiArea* mdiArea_;
+    CommandRegistry* commands_ = nullptr;
+    std::vector<std::pair<int, QToolBar*>> toolBars_;
+    QDockWidget* workspace_ = nullptr;
+    QTabWidget* workspaceTabs_ = nullptr;
+    std::vector<std::function<bool(int)>> childCommandSets_;
+    MenuBarKind shownKind_ = MenuBarKind::NoChild;
+    bool menusBuilt_ = false;
+    bool closeCancelled_ = false;
+    bool exiting_ = false;
 };

@@ -3,7 +3,6 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
-
 #include <limits>
 
 namespace {
@@ -17,7 +16,8 @@ QString keyOf(const std::string& group, const std::string& name) {
 std::string QSettingsStore::readString(const std::string& group, const std::string& name,
                                        const std::string& fallback) {
     const QVariant value = settings_.value(keyOf(group, name));
-    if (!value.isValid() || !value.canConvert<QString>() || value.typeId() == QMetaType::QStringList) {
+    if (!value.isValid() || !value.canConvert<QString>() ||
+        value.typeId() == QMetaType::QStringList) {
         return fallback;
     }
     return value.toString().toStdString();

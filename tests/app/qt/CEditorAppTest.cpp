@@ -1,7 +1,7 @@
 #include "app/qt/CEditorApp.h"
-#include "app/qt/CMainWin.h"
 
 #include "TempDir.h"
+#include "app/qt/CMainWin.h"
 
 #include <QApplication>
 #include <QMdiArea>

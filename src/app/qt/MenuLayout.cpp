@@ -1,0 +1,104 @@
+#include "app/qt/MenuLayout.h"
+
+#include "app/CommandIds.h"
+
+namespace {
+
+MenuEntry cmd(int id) {
+    return {MenuEntry::Command, id, {}, {}};
+}
+MenuEntry separator() {
+    return {MenuEntry::Separator, 0, {}, {}};
+}
+MenuEntry sub(const QString& title, std::vector<MenuEntry> children) {
+    return {MenuEntry::SubMenu, 0, title, std::move(children)};
+}
+MenuEntry special(MenuEntry::Kind kind, const QString& title = {}) {
+    return {kind, 0, title, {}};
+}
+
+MenuLayout fileMenu() {
+    return {QStringLiteral("&File"),
+            {cmd(Cmd::FileNew), cmd(Cmd::NewFromTemplate), cmd(Cmd::FileOpen), cmd(Cmd::FileClose),
+             separator(), cmd(Cmd::FileSave), cmd(Cmd::FileSaveAs), cmd(Cmd::FileSaveAll),
+             separator(), special(MenuEntry::RecentFiles, QStringLiteral("Recent &Files")),
+             special(MenuEntry::RecentProjects, QStringLiteral("Recent &Projects")), separator(),
+             cmd(Cmd::Exit)}};
+}
+
+MenuLayout editMenu() {
+    return {QStringLiteral("&Edit"),
+            {cmd(Cmd::Undo), cmd(Cmd::Redo), separator(), cmd(Cmd::Cut), cmd(Cmd::Copy),
+             cmd(Cmd::CopyPlainText), cmd(Cmd::Paste), cmd(Cmd::Delete), separator(),
+             cmd(Cmd::SelectAll), separator(), cmd(Cmd::Find), cmd(Cmd::ColorKey), separator(),
+             cmd(Cmd::FollowLink), cmd(Cmd::ChooseParameter), separator(),
+             sub(QStringLiteral("Ad&vanced"), {cmd(Cmd::SmartTabs), cmd(Cmd::UpperCase),
+                                               cmd(Cmd::LowerCase), cmd(Cmd::SmartCase)}),
+             sub(QStringLiteral("&Mark"),
+                 {cmd(Cmd::MarkSelection), cmd(Cmd::RemoveMark), cmd(Cmd::RemoveAllMarks),
+                  separator(), cmd(Cmd::UseMarks)})}};
+}
+
+MenuLayout viewMenu() {
+    return {QStringLiteral("&View"),
+            {cmd(Cmd::StandardToolbar), cmd(Cmd::FormatToolbar), cmd(Cmd::ToolsToolbar),
+             cmd(Cmd::ProjectToolbar), cmd(Cmd::ProjectBar), cmd(Cmd::StatusBar)}};
+}
+
+MenuLayout formatMenu() {
+    std::vector<MenuEntry> headers;
+    for (int i = 0; i < 6; ++i) {
+        headers.push_back(cmd(Cmd::Header1 + i));
+    }
+    return {QStringLiteral("F&ormat"),
+            {cmd(Cmd::Font), separator(), cmd(Cmd::Bold), cmd(Cmd::Italic), cmd(Cmd::Underline),
+             cmd(Cmd::Center), separator(), sub(QStringLiteral("&Header"), headers), separator(),
+             cmd(Cmd::LineBreak), cmd(Cmd::Paragraph)}};
+}
+
+MenuLayout insertMenu() {
+    return {QStringLiteral("&Insert"),
+            {cmd(Cmd::InsertTag), separator(), cmd(Cmd::InsertAnchor), cmd(Cmd::InsertImage),
+             cmd(Cmd::InsertTable), cmd(Cmd::InsertFrames)}};
+}
+
+MenuLayout projectMenu() {
+    return {QStringLiteral("&Project"),
+            {cmd(Cmd::NewProject), cmd(Cmd::OpenProject), cmd(Cmd::CloseProject), separator(),
+             cmd(Cmd::AddFiles), cmd(Cmd::ProjectSettings), separator(),
+             cmd(Cmd::ProjectLinkValidation), cmd(Cmd::CheckProject), cmd(Cmd::Upload)}};
+}
+
+MenuLayout toolsMenu(bool document) {
+    if (!document) {
+        return {QStringLiteral("&Tools"), {cmd(Cmd::Options), cmd(Cmd::TagData)}};
+    }
+    return {QStringLiteral("&Tools"),
+            {cmd(Cmd::CheckCode), cmd(Cmd::ValidateLinks), separator(), cmd(Cmd::OpenInBrowser),
+             cmd(Cmd::Preview), separator(), cmd(Cmd::TagData), cmd(Cmd::Options)}};
+}
+
+MenuLayout windowMenu() {
+    return {QStringLiteral("&Window"),
+            {cmd(Cmd::Cascade), cmd(Cmd::TileHorizontal), cmd(Cmd::TileVertical),
+             cmd(Cmd::NextWindow), separator(), special(MenuEntry::WindowList)}};
+}
+
+MenuLayout helpMenu() {
+    return {QStringLiteral("&Help"), {cmd(Cmd::TipOfTheDay), separator(), cmd(Cmd::About)}};
+}
+
+} // namespace
+
+std::vector<MenuLayout> MenuBarLayout(MenuBarKind kind) {
+    switch (kind) {
+    case MenuBarKind::Document:
+        return {fileMenu(),    editMenu(),      viewMenu(),   formatMenu(), insertMenu(),
+                projectMenu(), toolsMenu(true), windowMenu(), helpMenu()};
+    case MenuBarKind::ErrorLog:
+        return {fileMenu(), viewMenu(), projectMenu(), toolsMenu(false), windowMenu(), helpMenu()};
+    case MenuBarKind::NoChild:
+        break;
+    }
+    return {fileMenu(), viewMenu(), projectMenu(), toolsMenu(false), helpMenu()};
+}

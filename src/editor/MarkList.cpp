@@ -1,0 +1,97 @@
+#include "MarkList.h"
+
+#include "IMarkLink.h"
+
+#include <algorithm>
+
+namespace {
+
+void moveLinkedSpan(const CMarkRecord& mark, int startDelta, int endDelta) {
+    if (mark.link == nullptr || (startDelta == 0 && endDelta == 0)) {
+        return;
+    }
+    mark.link->setSpan(mark.link->spanStart() + startDelta, mark.link->spanEnd() + endDelta);
+}
+
+void moveMark(CMarkRecord& mark, int newStart, int newEnd) {
+    moveLinkedSpan(mark, newStart - mark.start, newEnd - mark.end);
+    mark.start = newStart;
+    mark.end = newEnd;
+}
+
+// Where the edit only partly overlaps the mark, the mark becomes the union of
+// itself and the replaced range, carried through the edit: the replacement
+// joins the mark and the mark never ends before it starts.
+void stretchMark(CMarkRecord& mark, int start, int end, int delta) {
+    moveMark(mark, std::min(mark.start, start), std::max(mark.end, end) + delta);
+}
+
+} // namespace
+
+void MarkList::adjustForEdit(int start, int end, int newLength, bool dropMarks) {
+    const int delta = newLength - (end - start);
+    auto out = marks_.begin();
+    for (auto& mark : marks_) {
+        const bool covered = start <= mark.start && end >= mark.end;
+        if (covered && dropMarks) {
+            continue;
+        }
+        if (!covered && mark.end > start) {
+            if (mark.start >= start && end <= mark.start) {
+                moveMark(mark, mark.start + delta, mark.end + delta);
+            } else {
+                stretchMark(mark, start, end, delta);
+            }
+        }
+        if (&*out != &mark) {
+            *out = std::move(mark);
+        }
+        ++out;
+    }
+    marks_.erase(out, marks_.end());
+}
+
+void MarkList::markSelection(int selectionStart, int caret) {
+    std::erase_if(marks_, [selectionStart](const CMarkRecord& mark) {
+        return mark.kind == CMarkRecord::KindUser && mark.containsOffset(selectionStart);
+    });
+    marks_.push_back(CMarkRecord{CMarkRecord::KindUser, selectionStart, caret, UserMarkColour,
+                                 UserMarkReason, nullptr});
+}
+
+bool MarkList::removeAt(int offset, bool keepLinkValidatorMarks) {
+    const auto removed = std::erase_if(marks_, [&](const CMarkRecord& mark) {
+        const bool kept = keepLinkValidatorMarks && mark.kind == CMarkRecord::KindLinkValidator;
+        return !kept && mark.containsOffset(offset);
+    });
+    return removed > 0;
+}
+
+bool MarkList::removeAll() {
+    const bool any = !marks_.empty();
+    marks_.clear();
+    return any;
+}
+
+bool MarkList::anyContains(int offset) const {
+    return std::any_of(marks_.begin(), marks_.end(),
+                       [offset](const CMarkRecord& mark) { return mark.containsOffset(offset); });
+}
+
+std::optional<std::string> MarkList::reasonAt(int offset) const {
+    // The end offset counts, so hovering just after a mark still explains it.
+    for (const auto& mark : marks_) {
+        if (mark.start <= offset && offset <= mark.end) {
+            return mark.reason;
+        }
+    }
+    return std::nullopt;
+}
+
+void MarkList::detachLink(const IMarkLink* link) {
+    for (auto& mark : marks_) {
+        if (mark.link == link) {
+            mark.link = nullptr;
+        }
+    }
+}

@@ -1,0 +1,279 @@
+#include "TextModel.h"
+
+#include "TextFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// A byte-wide counter per block lets the compiler compare and add a whole
+// vector of bytes at a time; the block is short enough that the counter cannot
+// wrap and a multiple of the vector width.
+int countLineFeeds(const char* data, std::size_t size) {
+    constexpr std::size_t Block = 240;
+    std::size_t total = 0;
+    for (std::size_t from = 0; from < size; from += Block) {
+        const std::size_t stop = std::min(size, from + Block);
+        std::uint8_t inBlock = 0;
+        for (std::size_t i = from; i < stop; ++i) {
+            inBlock = static_cast<std::uint8_t>(inBlock + (data[i] == '\n' ? 1 : 0));
+        }
+        total += inBlock;
+    }
+    return static_cast<int>(total);
+}
+
+} // namespace
+
+TextModel::TextModel() {
+    // Reserved once so no edit below the limit ever reallocates.
+    text_.reserve(Capacity);
+    attributes_.reserve(Capacity);
+}
+
+EditResult TextModel::ReplaceRange(int start, int end, std::string_view text,
+                                   std::span<const std::uint8_t> attributes, UndoMode mode,
+                                   bool dropMarks) {
+    if (!isRange(start, end)) {
+        return EditResult::BadRange;
+    }
+    const auto grownLength =
+        static_cast<long long>(text_.size()) - (end - start) + static_cast<long long>(text.size());
+    if (text.size() > static_cast<std::size_t>(Capacity) || grownLength > Capacity) {
+        return EditResult::TooLong;
+    }
+    const int newLength = static_cast<int>(text.size());
+    modified_ = true;
+    recordStep(start, end, newLength, mode);
+    marks_.adjustForEdit(start, end, newLength, dropMarks);
+    spliceText(start, end, text, attributes);
+    ++generation_;
+    return EditResult::Done;
+}
+
+EditResult TextModel::ReplaceRange(int start, int end, std::string_view text) {
+    return ReplaceRange(start, end, text, {}, UndoMode::Edit, true);
+}
+
+EditResult TextModel::ReplaceSelection(std::string_view text, bool dropMarks) {
+    return ReplaceRange(selection_.start, selection_.caret, text, {}, UndoMode::Edit, dropMarks);
+}
+
+bool TextModel::OverwriteBytes(int start, std::string_view bytes) {
+    if (!fitsAt(start, bytes.size())) {
+        return false;
+    }
+    std::memcpy(text_.data() + start, bytes.data(), bytes.size());
+    ++generation_;
+    return true;
+}
+
+std::string TextModel::GetRangeText(int start, int end) const {
+    start = clampOffset(start);
+    end = clampOffset(end);
+    return start < end ? text_.substr(start, end - start) : std::string();
+}
+
+std::string TextModel::GetSelectedText() const {
+    return GetRangeText(selection_.start, selection_.caret);
+}
+
+std::string TextModel::GetLineText(int line) const {
+    const int first = line == 0 ? 0 : LineStart(line);
+    if (first < 0 || line < 0) {
+        return std::string();
+    }
+    const std::size_t lineFeed = text_.find('\n', first);
+    const std::size_t stop = lineFeed == std::string::npos ? text_.size() : lineFeed;
+    return text_.substr(first, stop - first);
+}
+
+int TextModel::LineStart(int line) const {
+    if (line < 0) {
+        return -1;
+    }
+    const char* data = text_.data();
+    std::size_t offset = 0;
+    for (int passed = 0; passed < line; ++passed) {
+        const void* lineFeed = std::memchr(data + offset, '\n', text_.size() - offset);
+        if (lineFeed == nullptr) {
+            return -1;
+        }
+        offset = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - data) + 1;
+    }
+    return offset < text_.size() ? static_cast<int>(offset) : -1;
+}
+
+int TextModel::LineStartOf(int offset) const {
+    offset = clampOffset(offset);
+    if (offset == 0) {
+        return 0;
+    }
+    const std::size_t lineFeed = text_.rfind('\n', static_cast<std::size_t>(offset - 1));
+    return lineFeed == std::string::npos ? 0 : static_cast<int>(lineFeed) + 1;
+}
+
+int TextModel::LineOfOffset(int offset) const {
+    offset = clampOffset(offset == -1 ? selection_.caret : offset);
+    return countLineFeeds(text_.data(), static_cast<std::size_t>(offset));
+}
+
+int TextModel::LineCount() const {
+    return countLineFeeds(text_.data(), text_.size()) + 1;
+}
+
+int TextModel::LeadingTabs(int offset) const {
+    const auto first = text_.begin() + LineStartOf(offset);
+    return static_cast<int>(std::find_if(first, text_.end(), [](char c) { return c != '\t'; }) -
+                            first);
+}
+
+bool TextModel::IsInSelection(int offset) const {
+    return selection_.start <= offset && offset < selection_.caret;
+}
+
+void TextModel::SetSelection(int start, int end) {
+    start = clampOffset(start);
+    end = clampOffset(end);
+    selection_ = {std::min(start, end), std::max(start, end)};
+}
+
+void TextModel::SelectAll() {
+    selection_ = {0, length()};
+}
+
+bool TextModel::SetAttributes(int start, int end, std::uint8_t colour) {
+    if (!isRange(start, end)) {
+        return false;
+    }
+    std::fill(attributes_.begin() + start, attributes_.begin() + end, colour);
+    return true;
+}
+
+bool TextModel::WriteAttributes(int start, std::span<const std::uint8_t> colours) {
+    if (!fitsAt(start, colours.size())) {
+        return false;
+    }
+    std::copy(colours.begin(), colours.end(), attributes_.begin() + start);
+    return true;
+}
+
+FileResult TextModel::LoadFile(const std::filesystem::path& path) {
+    TextFile::Contents contents;
+    const FileResult result = TextFile::load(path, Capacity, contents);
+    if (result != FileResult::Ok) {
+        return result;
+    }
+    // The old undo steps and marks hold offsets into the old text; replaying
+    // them on the new one would splice bytes in at random places.
+    text_ = std::move(contents.text);
+    text_.reserve(Capacity);
+    attributes_.assign(text_.size(), 0);
+    lineEnding_ = contents.lineEnding;
+    selection_ = {};
+    undo_.clear();
+    redo_.clear();
+    marks_.removeAll();
+    ++generation_;
+    return FileResult::Ok;
+}
+
+FileResult TextModel::SaveFile(const std::filesystem::path& path) {
+    const FileResult result = TextFile::save(path, text_, lineEnding_);
+    if (result == FileResult::Ok) {
+        modified_ = false;
+    }
+    return result;
+}
+
+bool TextModel::Undo() {
+    return replay(undo_, UndoMode::ToRedoList);
+}
+
+bool TextModel::Redo() {
+    return replay(redo_, UndoMode::ToUndoList);
+}
+
+bool TextModel::MarkSelection() {
+    marks_.markSelection(selection_.start, selection_.caret);
+    return true;
+}
+
+bool TextModel::RemoveMark(bool linkValidationOpen) {
+    return marks_.removeAt(selection_.start, linkValidationOpen);
+}
+
+bool TextModel::RemoveAllMarks() {
+    return marks_.removeAll();
+}
+
+void TextModel::AddMark(CMarkRecord mark) {
+    marks_.add(std::move(mark));
+}
+
+bool TextModel::IsSelectionStartInMark() const {
+    return marks_.anyContains(selection_.start);
+}
+
+std::optional<std::string> TextModel::MarkReasonAt(int offset) const {
+    return marks_.reasonAt(offset);
+}
+
+bool TextModel::isRange(int start, int end) const {
+    return 0 <= start && start <= end && end <= length();
+}
+
+bool TextModel::fitsAt(int start, std::size_t size) const {
+    return 0 <= start && start <= length() &&
+           size <= text_.size() - static_cast<std::size_t>(start);
+}
+
+int TextModel::clampOffset(int offset) const {
+    return std::clamp(offset, 0, length());
+}
+
+void TextModel::recordStep(int start, int end, int newLength, UndoMode mode) {
+    std::deque<CUndoRecord>& list = mode == UndoMode::ToRedoList ? redo_ : undo_;
+    list.push_front(CUndoRecord{text_.substr(start, end - start), start, newLength,
+                                selection_.start, selection_.caret});
+    if (list.size() > MaxUndoSteps) {
+        list.pop_back();
+    }
+    if (mode == UndoMode::Edit) {
+        redo_.clear();
+    }
+}
+
+void TextModel::spliceText(int start, int end, std::string_view text,
+                           std::span<const std::uint8_t> attributes) {
+    text_.replace(start, end - start, text);
+    const int oldLength = end - start;
+    const int newLength = static_cast<int>(text.size());
+    if (newLength > oldLength) {
+        attributes_.insert(attributes_.begin() + end, newLength - oldLength, 0);
+    } else if (newLength < oldLength) {
+        attributes_.erase(attributes_.begin() + start + newLength, attributes_.begin() + end);
+    }
+    const std::size_t given = std::min(attributes.size(), text.size());
+    const auto first = attributes_.begin() + start;
+    std::copy(attributes.begin(), attributes.begin() + given, first);
+    std::fill(first + given, first + newLength, 0);
+}
+
+bool TextModel::replay(std::deque<CUndoRecord>& from, UndoMode mode) {
+    if (from.empty()) {
+        return false;
+    }
+    // The record stays valid: the step is filed on the other list.
+    const CUndoRecord& step = from.front();
+    const EditResult result =
+        ReplaceRange(step.start, step.start + step.length, step.text, {}, mode, true);
+    if (result != EditResult::Done) {
+        return false;
+    }
+    SetSelection(step.selectionStart, step.caret);
+    from.pop_front();
+    return true;
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "CMarkRecord.h"
+#include "CUndoRecord.h"
+#include "FileResult.h"
+#include "LineEnding.h"
+#include "MarkList.h"
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where a ReplaceRange call files its undo record.
+enum class UndoMode {
+    ToRedoList = 0, // replaying an undo step
+    Edit = 1,       // an ordinary edit: undo list, and the redo list is emptied
+    ToUndoList = 2, // replaying a redo step
+};
+
+enum class EditResult {
+    Done,
+    BadRange, // the range is not inside the text; nothing changed
+    TooLong,  // the text would pass Capacity; nothing changed
+};
+
+struct Selection {
+    int start = 0;
+    int caret = 0; // always the right-hand end
+};
+
+// The document behind one editor widget: the text as bytes, one colour index
+// per byte, the selection, the undo and redo steps and the marks. The widget
+// draws it and turns input into calls here; the model never redraws.
+class TextModel {
+public:
+    static constexpr int Capacity = 1'048'574;
+    static constexpr std::size_t MaxUndoSteps = 99;
+
+    TextModel();
+
+    // The one primitive that changes the text. Null attributes (an empty span)
+    // give the new bytes colour 0. Neither selection nor caret moves.
+    EditResult ReplaceRange(int start, int end, std::string_view text,
+                            std::span<const std::uint8_t> attributes, UndoMode mode,
+                            bool dropMarks);
+    EditResult ReplaceRange(int start, int end, std::string_view text);
+    EditResult ReplaceSelection(std::string_view text, bool dropMarks = true);
+    // Same-length rewrite (case changes) that records no step and leaves the
+    // modified flag alone; false when the bytes do not fit inside the text.
+    bool OverwriteBytes(int start, std::string_view bytes);
+
+    std::string GetRangeText(int start, int end) const;
+    std::string GetSelectedText() const;
+    // Empty for a line that does not exist.
+    std::string GetLineText(int line) const;
+    // -1 when the line does not exist or would start at the end of the text.
+    int LineStart(int line) const;
+    int LineStartOf(int offset) const;
+    // offset -1 stands for the caret.
+    int LineOfOffset(int offset = -1) const;
+    int LineCount() const;
+    int LeadingTabs(int offset) const;
+
+    bool IsInSelection(int offset) const;
+    Selection GetSelection() const { return selection_; }
+    // Both ends are kept inside the text and in order.
+    void SetSelection(int start, int end);
+    void SelectAll();
+
+    // Returns false (and writes nothing) for a range outside the text.
+    bool SetAttributes(int start, int end, std::uint8_t colour);
+    bool WriteAttributes(int start, std::span<const std::uint8_t> colours);
+
+    // On success the model holds the file as a new document: colours, marks,
+    // selection and undo steps of the old text are gone. On failure nothing
+    // changes.
+    FileResult LoadFile(const std::filesystem::path& path);
+    // Writes the text in the line-end style it was loaded with and clears the
+    // modified flag on success.
+    FileResult SaveFile(const std::filesystem::path& path);
+
+    bool Undo();
+    bool Redo();
+    const std::deque<CUndoRecord>& undoList() const { return undo_; }
+    const std::deque<CUndoRecord>& redoList() const { return redo_; }
+
+    // Each returns whether the mark list changed, so the caller knows to
+    // recolour.
+    bool MarkSelection();
+    bool RemoveMark(bool linkValidationOpen);
+    bool RemoveAllMarks();
+    void AddMark(CMarkRecord mark);
+    bool IsSelectionStartInMark() const;
+    std::optional<std::string> MarkReasonAt(int offset) const;
+    void DetachLink(const IMarkLink* link) { marks_.detachLink(link); }
+    const std::vector<CMarkRecord>& marks() const { return marks_.records(); }
+    std::vector<CMarkRecord>& marks() { return marks_.records(); }
+
+    const std::string& text() const { return text_; }
+    int length() const { return static_cast<int>(text_.size()); }
+    const std::vector<std::uint8_t>& attributes() const { return attributes_; }
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    // Grows with every change of the text; a colouring result computed from
+    // an older generation is stale.
+    std::uint64_t generation() const { return generation_; }
+    LineEnding lineEnding() const { return lineEnding_; }
+    void setLineEnding(LineEnding lineEnding) { lineEnding_ = lineEnding; }
+
+private:
+    bool isRange(int start, int end) const;
+    bool fitsAt(int start, std::size_t size) const;
+    int clampOffset(int offset) const;
+    void recordStep(int start, int end, int newLength, UndoMode mode);
+    void spliceText(int start, int end, std::string_view text,
+                    std::span<const std::uint8_t> attributes);
+    bool replay(std::deque<CUndoRecord>& from, UndoMode mode);
+
+    std::string text_;
+    std::vector<std::uint8_t> attributes_;
+    Selection selection_;
+    bool modified_ = false;
+    std::uint64_t generation_ = 0;
+    LineEnding lineEnding_ = LineEnding::Lf;
+    std::deque<CUndoRecord> undo_;
+    std::deque<CUndoRecord> redo_;
+    MarkList marks_;
+};

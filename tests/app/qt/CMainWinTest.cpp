@@ -1,0 +1,136 @@
+#include "app/qt/CMainWin.h"
+
+#include "TempDir.h"
+#include "app/CommandIds.h"
+#include "app/qt/CEditorApp.h"
+#include "app/qt/CTipDlg.h"
+#include "app/qt/CommandRegistry.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWinTest : public ::testing::Test {
+protected:
+    MainWinTest()
+        : app_(std::make_unique<QSettings>(QString::fromStdString(config_.path("t.conf")),
+                                           QSettings::IniFormat)) {
+        app_.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
+        app_.InitInstance({});
+        window()->show();
+        QApplication::processEvents();
+    }
+
+    CMainWin* window() { return app_.mainWindow(); }
+    QAction* action(int id) { return window()->commands().action(id); }
+
+    QStringList menuTitles() {
+        QStringList titles;
+        for (QAction* menu : window()->menuBar()->actions()) {
+            titles << menu->text();
+        }
+        return titles;
+    }
+
+    TempDir config_;
+    CEditorApp app_;
+};
+
+} // namespace
+
+TEST_F(MainWinTest, UseMarksTogglesItsCheckMarkAndButton) {
+    QAction* useMarks = action(Cmd::UseMarks);
+    window()->commands().refresh();
+    EXPECT_FALSE(useMarks->isChecked());
+    useMarks->trigger();
+    EXPECT_EQ(app_.state().UseMarks, 1);
+    EXPECT_TRUE(useMarks->isChecked());
+    useMarks->trigger();
+    EXPECT_EQ(app_.state().UseMarks, 0);
+    EXPECT_FALSE(useMarks->isChecked());
+}
+
+TEST_F(MainWinTest, ViewCommandsShowAndHideTheStatusBarAndWorkspace) {
+    ASSERT_TRUE(window()->statusBar()->isVisible());
+    action(Cmd::StatusBar)->trigger();
+    EXPECT_FALSE(window()->statusBar()->isVisible());
+    window()->commands().refresh();
+    EXPECT_FALSE(action(Cmd::StatusBar)->isChecked());
+    action(Cmd::StatusBar)->trigger();
+    EXPECT_TRUE(window()->statusBar()->isVisible());
+
+    ASSERT_TRUE(window()->workspace()->isVisible());
+    QTest::keyClick(window(), Qt::Key_4, Qt::AltModifier);
+    EXPECT_FALSE(window()->workspace()->isVisible());
+    EXPECT_EQ(window()->workspace()->windowTitle(), "Workspace");
+}
+
+TEST_F(MainWinTest, StandardAndFormatBarsShareTheFirstRow) {
+    QToolBar* standard = window()->toolBar(Cmd::StandardToolbar);
+    QToolBar* format = window()->toolBar(Cmd::FormatToolbar);
+    QToolBar* tools = window()->toolBar(Cmd::ToolsToolbar);
+    ASSERT_NE(standard, nullptr);
+    ASSERT_NE(format, nullptr);
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(window()->toolBarArea(standard), Qt::TopToolBarArea);
+    EXPECT_FALSE(window()->toolBarBreak(format));
+    EXPECT_TRUE(window()->toolBarBreak(tools));
+}
+
+TEST_F(MainWinTest, WithoutAChildTheMenuBarHasNoEditMenu) {
+    const QStringList titles = menuTitles();
+    EXPECT_TRUE(titles.contains("&File"));
+    EXPECT_TRUE(titles.contains("&View"));
+    EXPECT_TRUE(titles.contains("&Help"));
+    EXPECT_FALSE(titles.contains("&Edit"));
+}
+
+TEST_F(MainWinTest, RecentFileItemsShowPathsAndStayGreyWhileEmpty) {
+    app_.recentFiles().add("/site/a.html");
+    window()->UpdateRecentMenus();
+    EXPECT_TRUE(action(Cmd::RecentFile0)->isEnabled());
+    EXPECT_EQ(action(Cmd::RecentFile0)->text(), "/site/a.html");
+    EXPECT_FALSE(action(Cmd::RecentFile0 + 1)->isEnabled());
+    EXPECT_EQ(action(Cmd::RecentFile0 + 1)->text(), "File 1");
+
+    QString chosen;
+    QObject::connect(window(), &CMainWin::recentFileChosen, [&](const QString& p) { chosen = p; });
+    EXPECT_FALSE(window()->commands().execute(Cmd::RecentFile0 + 1));
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_TRUE(window()->commands().execute(Cmd::RecentFile0));
+    EXPECT_EQ(chosen, "/site/a.html");
+}
+
+TEST_F(MainWinTest, CommandsNobodyHandlesNeverRun) {
+    EXPECT_FALSE(window()->commands().execute(Cmd::Upload));
+    EXPECT_FALSE(window()->commands().execute(Cmd::Undo));
+    window()->commands().refresh();
+    EXPECT_FALSE(action(Cmd::Undo)->isEnabled());
+}
+
+TEST(TipDialog, SevenStepsOverThreeTipsShowTheFirst) {
+    TempDir dir;
+    dir.write("Tips.txt", "first\nsecond\nthird");
+    CTipDlg dialog(QString::fromStdString(dir.path("Tips.txt")), 7);
+    EXPECT_EQ(dialog.currentTip(), "first");
+    QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    QPushButton* nextTip = nullptr;
+    for (QPushButton* button : buttons) {
+        if (button->text() == "Next Tip") {
+            nextTip = button;
+        }
+    }
+    ASSERT_NE(nextTip, nullptr);
+    QTest::mouseClick(nextTip, Qt::LeftButton);
+    EXPECT_EQ(dialog.currentTip(), "second");
+    QTest::mouseClick(nextTip, Qt::LeftButton);
+    QTest::mouseClick(nextTip, Qt::LeftButton);
+    EXPECT_EQ(dialog.currentTip(), "first");
+}
