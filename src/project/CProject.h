@@ -21,3 +21,7 @@ struct CProject {
     // The directory of Path, with its trailing separator.
     std::string Directory() const;
 };
+
+// Marks the files of project that path names as open in window: an entry
+// matches when its RelPath is the path text itself or resolves to it.
+void MarkFileOpen(CProject& project, const std::string& path, void* window);

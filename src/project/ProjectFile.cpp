@@ -85,10 +85,6 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 } // namespace
 
-std::string CProject::Directory() const {
-    return DirectoryOf(Path);
-}
-
 bool LoadProject(CProject& project, const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {

@@ -119,3 +119,14 @@ TEST(ProjectFile, SaveWithoutPathOrIntoUnwritableFileFails) {
     EXPECT_FALSE(SaveProject(project));
     EXPECT_EQ(dir.read("locked.prj"), "NAME: kept\r\n");
 }
+
+TEST(ProjectFile, MarkFileOpenMatchesTheResolvedPath) {
+    CProject project = twoFileProject("/site/site.prj");
+    int window = 0;
+    MarkFileOpen(project, "/site/products/bread.html", &window);
+    EXPECT_FALSE(project.Files[0].Open);
+    EXPECT_TRUE(project.Files[1].Open);
+    EXPECT_EQ(project.Files[1].Window, &window);
+    MarkFileOpen(project, "index.html", &window);
+    EXPECT_TRUE(project.Files[0].Open);
+}

@@ -3,7 +3,10 @@
 #include "app/InstallPaths.h"
 #include "app/SettingsIO.h"
 #include "app/qt/CMainWin.h"
+#include "app/qt/DocumentCommands.h"
 #include "app/qt/QSettingsStore.h"
+#include "app/qt/QtPlatformServices.h"
+#include "project/PathUtils.h"
 #include "project/ProjectFile.h"
 
 #include <QCoreApplication>
@@ -21,7 +24,8 @@ static void initResources() {
 }
 
 CEditorApp::CEditorApp(std::unique_ptr<QSettings> settings, QObject* parent)
-    : QObject(parent), store_(std::move(settings)) {
+    : QObject(parent), store_(std::move(settings)),
+      services_(std::make_unique<QtPlatformServices>()) {
     initResources();
     if (!store_) {
         store_ =
@@ -41,8 +45,12 @@ CEditorApp* CEditorApp::instance() {
     return theApp;
 }
 
+void CEditorApp::setServices(std::unique_ptr<IPlatformServices> services) {
+    services_ = std::move(services);
+}
+
 bool CEditorApp::InitInstance(const QStringList& arguments) {
-    mainWin_ = std::make_unique<CMainWin>(*this);
+    mainWin_ = std::make_unique<CMainWin>(*this, *services_);
     // Without a window manager "maximized" changes nothing; start at the
     // screen's size all the same.
     if (const QScreen* screen = mainWin_->screen()) {
@@ -52,13 +60,49 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
 
     loadInstallPaths();
     LoadSettings();
+    loadTagData();
+    mainWin_->UpdateRecentMenus();
 
     std::vector<std::string> words;
     for (const QString& argument : arguments) {
         words.push_back(argument.toStdString());
     }
     startupAction_ = ProcessCommandLine(JoinArguments(words));
+    runStartupAction();
     return true;
+}
+
+void CEditorApp::loadTagData() {
+    const std::string tagFile = AbsolutePath(state_.InstallDir, settings_.TagData);
+    const std::string colorFile = AbsolutePath(state_.InstallDir, "Data/Colors.txt");
+    const TagDataLoadResult result = tagData_.LoadTagData(tagFile, colorFile);
+    if (result.ok()) {
+        return;
+    }
+    QString files;
+    for (const std::string& file : result.unreadableFiles) {
+        files += QStringLiteral("\n    ") + QString::fromStdString(file);
+    }
+    services_->message(
+        mainWin_.get(),
+        QStringLiteral(
+            "These data files could not be read:%1\n\nTags will not be coloured, checked or "
+            "offered until they can be read.")
+            .arg(files));
+}
+
+void CEditorApp::runStartupAction() {
+    DocumentCommands& documents = mainWin_->documents();
+    switch (startupAction_.kind) {
+    case CommandLineAction::OpenFile:
+        documents.OpenFile(startupAction_.path, true);
+        break;
+    case CommandLineAction::NewFromDefaultTemplate:
+        documents.newFromDefaultTemplate();
+        break;
+    case CommandLineAction::Nothing:
+        break;
+    }
 }
 
 void CEditorApp::loadInstallPaths() {

@@ -4,6 +4,7 @@
 #include "app/CEditorSettings.h"
 #include "app/CommandLine.h"
 #include "app/RecentList.h"
+#include "html/CTagData.h"
 
 #include <QObject>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <memory>
 
 class CMainWin;
+class IPlatformServices;
 #include <QSettings>
 
 // The application: owns the settings, the application state and the recent
@@ -42,6 +44,10 @@ public:
     RecentList& recentFiles() { return recentFiles_; }
     RecentList& recentProjects() { return recentProjects_; }
     CMainWin* mainWindow() const { return mainWin_.get(); }
+    const CTagData& tagData() const { return tagData_; }
+    IPlatformServices& services() const { return *services_; }
+    // Tests answer the dialogs and message boxes; call before InitInstance.
+    void setServices(std::unique_ptr<IPlatformServices> services);
     QSettings& store() { return *store_; }
     const CommandLineAction& startupAction() const { return startupAction_; }
 
@@ -50,12 +56,16 @@ public:
 
 private:
     void loadInstallPaths();
+    void loadTagData();
+    void runStartupAction();
 
     std::unique_ptr<QSettings> store_;
     CAppState state_;
     CEditorSettings settings_;
     RecentList recentFiles_;
     RecentList recentProjects_;
+    CTagData tagData_;
+    std::unique_ptr<IPlatformServices> services_;
     std::unique_ptr<CMainWin> mainWin_;
     CommandLineAction startupAction_;
     QString foundInstallDir_;

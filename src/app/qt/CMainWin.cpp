@@ -2,9 +2,11 @@
 
 #include "app/CommandIds.h"
 #include "app/qt/CAboutDlg.h"
+#include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CTipDlg.h"
 #include "app/qt/CommandRegistry.h"
+#include "app/qt/DocumentCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,8 +83,9 @@ void addGroups(const std::vector<int>& ids, const std::function<bool(int)>& offe
 
 } // namespace
 
-CMainWin::CMainWin(CEditorApp& app, QWidget* parent)
-    : QMainWindow(parent), app_(app), mdiArea_(new QMdiArea(this)) {
+CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent)
+    : QMainWindow(parent), app_(app), mdiArea_(new QMdiArea(this)),
+      documents_(std::make_unique<DocumentCommands>(app, *this, services)) {
     setWindowTitle(QStringLiteral("Quillmark - Tagwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
     setObjectName(QStringLiteral("MainWindow"));
@@ -92,15 +95,15 @@ CMainWin::CMainWin(CEditorApp& app, QWidget* parent)
     resize(1024, 768);
 
     commands_ = new CommandRegistry(this, *this, [this] { return activeChildTarget(); });
+    childCommandSets_.push_back(&CChildWin::handlesCommand);
     createStatusBar();
     createToolBars();
     createWorkspace();
     rebuildMenuBar();
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
-        rebuildMenuBar();
-        commands_->refresh();
-    });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainWin::onSubWindowActivated);
+    connect(this, &CMainWin::recentFileChosen, this,
+            [this](const QString& path) { documents_->OpenFile(path.toStdString(), false); });
     // Toolbar buttons follow the state of their commands the way menus do
     // before they open: re-evaluated whenever the program is idle.
     auto* idle = new QTimer(this);
@@ -111,6 +114,24 @@ CMainWin::CMainWin(CEditorApp& app, QWidget* parent)
 }
 
 CMainWin::~CMainWin() = default;
+
+CChildWin* CMainWin::activeDocument() const {
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    return active == nullptr ? nullptr : qobject_cast<CChildWin*>(active->widget());
+}
+
+void CMainWin::onSubWindowActivated() {
+    rebuildMenuBar();
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    setWindowTitle(active == nullptr
+                       ? QStringLiteral("Quillmark - Tagwright")
+                       : QStringLiteral("Quillmark - Tagwright - [%1]").arg(active->windowTitle()));
+    commands_->refresh();
+    if (CChildWin* document = activeDocument()) {
+        // Asked after the activation has settled, not in the middle of it.
+        QTimer::singleShot(0, document, &CChildWin::checkChangedOnDisk);
+    }
+}
 
 QToolBar* CMainWin::toolBar(int id) const {
     for (const auto& [barId, bar] : toolBars_) {
@@ -339,6 +360,9 @@ QWidget* CMainWin::barFor(int id) const {
 }
 
 bool CMainWin::commandState(int id, CommandState& state) {
+    if (documents_->commandState(id, state)) {
+        return true;
+    }
     const RecentList* recent = nullptr;
     int slot = 0;
     if (id >= Cmd::RecentFile0 && id < Cmd::RecentFile0 + kRecentCount) {
@@ -432,6 +456,9 @@ void CMainWin::tile(Qt::Orientation stacking) {
 }
 
 bool CMainWin::runCommand(int id) {
+    if (documents_->runCommand(id)) {
+        return true;
+    }
     if (id >= Cmd::RecentFile0 && id < Cmd::RecentFile0 + kRecentCount) {
         const auto& entries = app_.recentFiles().entries();
         const auto slot = static_cast<std::size_t>(id - Cmd::RecentFile0);

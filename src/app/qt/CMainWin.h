@@ -5,10 +5,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <vector>
 
+class CChildWin;
 class CEditorApp;
 class CommandRegistry;
+class DocumentCommands;
+class IPlatformServices;
 class QDockWidget;
 class QLabel;
 class QMdiArea;
@@ -29,13 +33,16 @@ public:
     static constexpr int kDocumentKind = 80;
     static constexpr int kErrorLogKind = 82;
 
-    explicit CMainWin(CEditorApp& app, QWidget* parent = nullptr);
+    CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent = nullptr);
     ~CMainWin() override;
 
     QMdiArea* mdiArea() const { return mdiArea_; }
     CommandRegistry& commands() const { return *commands_; }
     QToolBar* toolBar(int id) const;
     QDockWidget* workspace() const { return workspace_; }
+    DocumentCommands& documents() const { return *documents_; }
+    // The active child window when it is a document, else null.
+    CChildWin* activeDocument() const;
 
     // Adds a child window of the given kind to the MDI area and the window
     // list, and shows it maximized.
@@ -57,6 +64,7 @@ public:
 
     // Set by a child window that refuses to close.
     void setCloseCancelled() { closeCancelled_ = true; }
+    void clearCloseCancelled() { closeCancelled_ = false; }
 
 signals:
     void recentFileChosen(const QString& path);
@@ -81,8 +89,11 @@ private:
     void tile(Qt::Orientation stacking);
     QWidget* barFor(int id) const;
 
+    void onSubWindowActivated();
+
     CEditorApp& app_;
     QMdiArea* mdiArea_;
+    std::unique_ptr<DocumentCommands> documents_;
     CommandRegistry* commands_ = nullptr;
     std::vector<std::pair<int, QToolBar*>> toolBars_;
     QDockWidget* workspace_ = nullptr;

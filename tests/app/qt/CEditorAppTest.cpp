@@ -1,5 +1,6 @@
 #include "app/qt/CEditorApp.h"
 
+#include "FakeServices.h"
 #include "TempDir.h"
 #include "app/qt/CMainWin.h"
 
@@ -26,6 +27,8 @@ TEST(EditorApp, FirstStartWritesTheInstallPathsAndShowsTheMainWindow) {
     TempDir config;
     TempDir install;
     CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
     app.setFoundInstallDir(QString::fromStdString(install.dir()));
     ASSERT_TRUE(app.InitInstance({}));
 
@@ -41,12 +44,18 @@ TEST(EditorApp, FirstStartWritesTheInstallPathsAndShowsTheMainWindow) {
     EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(window->mdiArea()->subWindowList().isEmpty());
     EXPECT_EQ(app.startupAction().kind, CommandLineAction::Nothing);
+    // The empty installation has no tag data: the user is told which file.
+    ASSERT_EQ(services->messages.size(), 1);
+    EXPECT_TRUE(
+        services->messages[0].contains(QString::fromStdString(install.path("Data/Tags.txt"))));
 }
 
 TEST(EditorApp, ClosingTheMainWindowSavesEveryOption) {
     TempDir config;
     TempDir install;
     CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
     app.setFoundInstallDir(QString::fromStdString(install.dir()));
     app.InitInstance({});
     app.settings().SaveClose = 0;
@@ -78,6 +87,8 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
     }
     TempDir elsewhere;
     CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
     app.setFoundInstallDir(QString::fromStdString(elsewhere.dir()));
     app.InitInstance({"app", "/home/ann/my page.html"});
 
@@ -90,4 +101,6 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
     EXPECT_EQ(app.recentProjects().entries(), std::vector<std::string>{"/site.prj"});
     EXPECT_EQ(app.startupAction().kind, CommandLineAction::OpenFile);
     EXPECT_EQ(app.startupAction().path, "/home/ann/my page.html");
+    EXPECT_TRUE(services->messages.contains("Failed to open file"));
+    EXPECT_TRUE(app.mainWindow()->mdiArea()->subWindowList().isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "app/qt/CMainWin.h"
 
+#include "FakeServices.h"
 #include "TempDir.h"
 #include "app/CommandIds.h"
 #include "app/qt/CEditorApp.h"
@@ -23,6 +24,7 @@ protected:
         : app_(std::make_unique<QSettings>(QString::fromStdString(config_.path("t.conf")),
                                            QSettings::IniFormat)) {
         app_.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
+        app_.setServices(std::unique_ptr<IPlatformServices>(services_));
         app_.InitInstance({});
         window()->show();
         QApplication::processEvents();
@@ -40,6 +42,7 @@ protected:
     }
 
     TempDir config_;
+    FakeServices* services_ = new FakeServices;
     CEditorApp app_;
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/qt/ICommandTarget.h"
+
+#include <QDateTime>
+#include <QWidget>
+#include <string>
+
+class CEditorApp;
+class CMyEditBox;
+class IPlatformServices;
+class QMenu;
+
+// The window of one document: its editor, its path ("" while untitled) and
+// the document commands, which run on the editor.
+class CChildWin : public QWidget, public ICommandTarget {
+    Q_OBJECT
+
+public:
+    CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* parent = nullptr);
+    ~CChildWin() override;
+
+    // Whether a document window handles id at all.
+    static bool handlesCommand(int id);
+
+    CMyEditBox& editor() const { return *editor_; }
+    const std::string& path() const { return path_; }
+    void setPath(const std::string& path) { path_ = path; }
+
+    // Sets the caption, but only to the document's path or "Untitled".
+    void SetTitle(const QString& text);
+    // Loads path into the editor; false leaves the document as it was.
+    bool loadFile(const std::string& path);
+    // Writes the document to its path, asking for one first when untitled and
+    // askIfUntitled is set. False when cancelled or the file cannot be written.
+    bool SaveDocument(bool askIfUntitled);
+    // Save As: asks for a name, keeps it even when the save then fails.
+    void saveAs();
+
+    // Asks whether to reload when the file changed on disk since it was read
+    // or written; reloads only on Yes.
+    void checkChangedOnDisk();
+
+    bool commandState(int id, CommandState& state) override;
+    bool runCommand(int id) override;
+
+signals:
+    void tagInfoChanged(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool closeHandling();
+    bool editCommandState(int id, CommandState& state) const;
+    bool runEditCommand(int id);
+    void showContextMenu(const QPoint& globalPos);
+    void rememberDiskTime();
+    QString captionText() const;
+
+    CEditorApp& app_;
+    IPlatformServices& services_;
+    CMyEditBox* editor_;
+    std::string path_;
+    QDateTime diskTime_;
+    bool askingToReload_ = false;
+};

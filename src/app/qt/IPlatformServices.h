@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The platform services a test must be able to answer: message boxes, the
+// file dialogs and the desktop's "open". The program uses QtPlatformServices.
+class IPlatformServices {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~IPlatformServices() = default;
+    // A message with an OK button; an empty caption means the program's name.
+    virtual void message(QWidget* owner, const QString& text, const QString& caption = {}) = 0;
+    // A question with Yes, No and Cancel.
+    virtual Answer askYesNoCancel(QWidget* owner, const QString& text, const QString& caption) = 0;
+    // A question with Yes and No.
+    virtual bool askYesNo(QWidget* owner, const QString& text, const QString& caption) = 0;
+    // The chosen file, or "" when cancelled.
+    virtual QString openFileName(QWidget* owner, const QString& filter) = 0;
+    // The chosen file, or "" when cancelled; defaultSuffix is added to a name
+    // without one, and an existing file is confirmed before it is chosen.
+    virtual QString saveFileName(QWidget* owner, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
+    // Hands a file to the desktop's "open"; false when nothing could open it.
+    virtual bool shellOpen(const QString& path) = 0;
+};

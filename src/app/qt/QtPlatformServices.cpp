@@ -1,0 +1,52 @@
+#include "app/qt/QtPlatformServices.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QString captionOr(const QString& caption) {
+    return caption.isEmpty() ? QStringLiteral("Quillmark Tagwright") : caption;
+}
+
+} // namespace
+
+void QtPlatformServices::message(QWidget* owner, const QString& text, const QString& caption) {
+    QMessageBox::information(owner, captionOr(caption), text);
+}
+
+IPlatformServices::Answer QtPlatformServices::askYesNoCancel(QWidget* owner, const QString& text,
+                                                             const QString& caption) {
+    const auto button = QMessageBox::question(
+        owner, captionOr(caption), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (button == QMessageBox::Yes) {
+        return Answer::Yes;
+    }
+    return button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
+bool QtPlatformServices::askYesNo(QWidget* owner, const QString& text, const QString& caption) {
+    return QMessageBox::question(owner, captionOr(caption), text) == QMessageBox::Yes;
+}
+
+QString QtPlatformServices::openFileName(QWidget* owner, const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), {}, filter, nullptr,
+                                        QFileDialog::ReadOnly);
+}
+
+QString QtPlatformServices::saveFileName(QWidget* owner, const QString& filter,
+                                         const QString& defaultSuffix) {
+    QFileDialog dialog(owner, QStringLiteral("Save As"), {}, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first();
+}
+
+bool QtPlatformServices::shellOpen(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/qt/IPlatformServices.h"
+
+// The real dialogs, message boxes and desktop services.
+class QtPlatformServices : public IPlatformServices {
+public:
+    void message(QWidget* owner, const QString& text, const QString& caption) override;
+    Answer askYesNoCancel(QWidget* owner, const QString& text, const QString& caption) override;
+    bool askYesNo(QWidget* owner, const QString& text, const QString& caption) override;
+    QString openFileName(QWidget* owner, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override;
+    bool shellOpen(const QString& path) override;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/qt/IPlatformServices.h"
+
+#include <QStringList>
+#include <deque>
+
+// Answers the program's dialogs from scripted queues and records every
+// message shown, so tests run without a person at the screen.
+class FakeServices : public IPlatformServices {
+public:
+    QStringList messages;
+    QStringList questions;
+    std::deque<Answer> answers;    // for askYesNoCancel; Cancel when empty
+    std::deque<bool> yesNoAnswers; // for askYesNo; No when empty
+    std::deque<QString> openNames; // "" when empty
+    std::deque<QString> saveNames; // "" when empty
+    QStringList shellOpened;
+    bool shellSucceeds = true;
+    int saveDialogs = 0;
+
+    void message(QWidget*, const QString& text, const QString&) override { messages << text; }
+    Answer askYesNoCancel(QWidget*, const QString& text, const QString&) override {
+        questions << text;
+        return take(answers, Answer::Cancel);
+    }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        questions << text;
+        return take(yesNoAnswers, false);
+    }
+    QString openFileName(QWidget*, const QString&) override { return take(openNames, QString()); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override {
+        ++saveDialogs;
+        return take(saveNames, QString());
+    }
+    bool shellOpen(const QString& path) override {
+        shellOpened << path;
+        return shellSucceeds;
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) {
+            return fallback;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
