@@ -10,7 +10,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     python3 python3-pyftpdlib
     clang-format
-    xvfb xauth
+    xvfb xauth xdotool
     tidy python3.11-doc clang libclang-rt-14-dev
 )
 

@@ -2,10 +2,15 @@
 
 #include "app/CommandIds.h"
 #include "app/FileFilter.h"
+#include "app/FormatCommands.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/IPlatformServices.h"
+#include "dialogs/FontHtml.h"
+#include "editor/TagInsertion.h"
+#include "editor/TextTransforms.h"
+#include "editor/qt/CFindDlg.h"
 #include "editor/qt/CMyEditBox.h"
 
 #include <QAction>
@@ -15,6 +20,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <array>
 
@@ -26,6 +32,15 @@ constexpr std::array kEditCommands = {
     Cmd::ColorKey,      Cmd::MarkSelection, Cmd::RemoveMark, Cmd::RemoveAllMarks,
 };
 constexpr std::array kFileCommands = {Cmd::FileSave, Cmd::FileSaveAs, Cmd::FileClose};
+constexpr std::array kTransformCommands = {Cmd::SmartTabs, Cmd::UpperCase, Cmd::LowerCase,
+                                           Cmd::SmartCase};
+
+const QString kTooLong =
+    QStringLiteral("The document would grow past its size limit of 1,048,574 bytes. Nothing was "
+                   "changed.");
+
+// The Find dialog is modeless; a second Find brings the open one back.
+QPointer<CFindDlg> findDialog;
 
 // Commands of the editor's right-button menu; a 0 is a separator.
 constexpr std::array kContextMenu = {
@@ -80,7 +95,9 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
 CChildWin::~CChildWin() = default;
 
 bool CChildWin::handlesCommand(int id) {
-    return contains(kEditCommands, id) || contains(kFileCommands, id);
+    return contains(kEditCommands, id) || contains(kFileCommands, id) ||
+           contains(kTransformCommands, id) || FormatCommands::handles(id) || id == Cmd::Font ||
+           id == Cmd::Find;
 }
 
 void CChildWin::SetTitle(const QString& text) {
@@ -253,7 +270,13 @@ bool CChildWin::editCommandState(int id, CommandState& state) const {
 }
 
 bool CChildWin::commandState(int id, CommandState& state) {
-    if (contains(kFileCommands, id)) {
+    if (contains(kFileCommands, id) || FormatCommands::handles(id) || id == Cmd::Font ||
+        id == Cmd::Find) {
+        return true;
+    }
+    if (contains(kTransformCommands, id)) {
+        const Selection selection = editor_->model().GetSelection();
+        state.enabled = selection.start != selection.caret;
         return true;
     }
     return editCommandState(id, state);
@@ -302,7 +325,102 @@ bool CChildWin::runEditCommand(int id) {
     }
 }
 
+void CChildWin::afterRewrite(EditResult result) {
+    if (result == EditResult::TooLong) {
+        services_.message(this, kTooLong);
+        return;
+    }
+    if (result != EditResult::Done) {
+        return;
+    }
+    const Selection selection = editor_->model().GetSelection();
+    editor_->SetSelection(selection.start, selection.caret, true);
+    editor_->ColorKey();
+    editor_->Refresh();
+    editor_->setFocus();
+}
+
+bool CChildWin::runTextCommand(int id) {
+    TextModel& model = editor_->model();
+    const bool useMarks = app_.state().UseMarks == 1;
+    if (FormatCommands::handles(id)) {
+        afterRewrite(FormatCommands::run(id, model, useMarks));
+        return true;
+    }
+    switch (id) {
+    case Cmd::SmartTabs:
+        afterRewrite(TextTransforms::SmartTabs(model, app_.tagData()));
+        return true;
+    case Cmd::UpperCase:
+        afterRewrite(TextTransforms::UpperCase(model));
+        return true;
+    case Cmd::LowerCase:
+        afterRewrite(TextTransforms::LowerCase(model));
+        return true;
+    case Cmd::SmartCase:
+        afterRewrite(TextTransforms::SmartCase(model));
+        return true;
+    case Cmd::Font:
+        runFont(useMarks);
+        return true;
+    case Cmd::Find:
+        openFind();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CChildWin::runFont(bool useMarks) {
+    const std::optional<FontChoice> choice = services_.chooseFont(this);
+    if (!choice) {
+        return;
+    }
+    const FontHtml html = FontHtml::Build(*choice);
+    afterRewrite(
+        TagInsertion::InsertTagPair(editor_->model(), html.openName(), html.closeName(), useMarks));
+}
+
+void CChildWin::openFind() {
+    CMainWin* frame = app_.mainWindow();
+    CAppState& state = app_.state();
+    if (!editor_->model().GetSelectedText().empty()) {
+        state.FindText = editor_->model().GetSelectedText();
+    }
+    if (findDialog == nullptr) {
+        auto source = [frame]() -> CMyEditBox* {
+            CChildWin* document = frame != nullptr ? frame->activeDocument() : nullptr;
+            return document != nullptr ? &document->editor() : nullptr;
+        };
+        IPlatformServices* services = &services_;
+        auto question = [services, frame](const QString& text, const QString& caption) {
+            switch (services->askYesNoCancel(frame, text, caption)) {
+            case IPlatformServices::Answer::Yes:
+                return ReplaceAnswer::Yes;
+            case IPlatformServices::Answer::No:
+                return ReplaceAnswer::No;
+            case IPlatformServices::Answer::Cancel:
+                break;
+            }
+            return ReplaceAnswer::Cancel;
+        };
+        auto message = [services, frame](const QString& text, const QString& caption) {
+            services->message(frame, text, caption);
+        };
+        findDialog =
+            new CFindDlg(source, state.FindText, state.ReplaceText, question, message, frame);
+        findDialog->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    findDialog->reload();
+    findDialog->show();
+    findDialog->raise();
+    findDialog->activateWindow();
+}
+
 bool CChildWin::runCommand(int id) {
+    if (runTextCommand(id)) {
+        return true;
+    }
     switch (id) {
     case Cmd::FileSave:
         if (!SaveDocument(true)) {

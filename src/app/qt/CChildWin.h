@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/qt/ICommandTarget.h"
+#include "editor/TextModel.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -55,6 +56,12 @@ private:
     bool closeHandling();
     bool editCommandState(int id, CommandState& state) const;
     bool runEditCommand(int id);
+    bool runTextCommand(int id);
+    void runFont(bool useMarks);
+    void openFind();
+    // Shows what an edit command came to: a refusal, or the new text
+    // recoloured with its selection.
+    void afterRewrite(EditResult result);
     void showContextMenu(const QPoint& globalPos);
     void rememberDiskTime();
     QString captionText() const;

@@ -113,19 +113,27 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
     commands_->refresh();
 }
 
-CMainWin::~CMainWin() = default;
+CMainWin::~CMainWin() {
+    // QWidget's destructor closes the MDI area, whose last activation signal
+    // would otherwise reach this half-destroyed window.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 CChildWin* CMainWin::activeDocument() const {
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
     return active == nullptr ? nullptr : qobject_cast<CChildWin*>(active->widget());
 }
 
+void CMainWin::updateTitle() {
+    QMdiSubWindow* active = mdiArea_->activeSubWindow();
+    const QString title = QStringLiteral("Quillmark - Tagwright");
+    setWindowTitle(
+        active == nullptr ? title : QStringLiteral("%1 - [%2]").arg(title, active->windowTitle()));
+}
+
 void CMainWin::onSubWindowActivated() {
     rebuildMenuBar();
-    QMdiSubWindow* active = mdiArea_->activeSubWindow();
-    setWindowTitle(active == nullptr
-                       ? QStringLiteral("Quillmark - Tagwright")
-                       : QStringLiteral("Quillmark - Tagwright - [%1]").arg(active->windowTitle()));
+    updateTitle();
     commands_->refresh();
     if (CChildWin* document = activeDocument()) {
         // Asked after the activation has settled, not in the middle of it.
@@ -336,6 +344,7 @@ QMdiSubWindow* CMainWin::addChild(QWidget* child, int kind) {
     QMdiSubWindow* sub = mdiArea_->addSubWindow(child);
     sub->setProperty("kind", kind);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    connect(child, &QWidget::windowTitleChanged, this, &CMainWin::updateTitle);
     sub->showMaximized();
     mdiArea_->setActiveSubWindow(sub);
     return sub;

@@ -90,6 +90,7 @@ private:
     QWidget* barFor(int id) const;
 
     void onSubWindowActivated();
+    void updateTitle();
 
     CEditorApp& app_;
     QMdiArea* mdiArea_;

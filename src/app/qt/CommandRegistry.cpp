@@ -3,7 +3,10 @@
 #include "app/CommandTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QWidget>
 
@@ -38,6 +41,23 @@ CommandRegistry::CommandRegistry(QWidget* owner, ICommandTarget& frame, ChildTar
         actions_[id] = action;
         defaultTexts_[id] = action->text();
     }
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+// A disabled action's shortcut never fires, so an action still disabled from
+// the last refresh would swallow the key of a command that has just become
+// possible (Ctrl+M right after selecting). The rules are asked again before
+// the shortcut map sees a key with Ctrl or Alt.
+bool CommandRegistry::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        QObject* focus = QGuiApplication::focusObject();
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 &&
+            (focus == nullptr || watched == focus)) {
+            refresh();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QAction* CommandRegistry::action(int id) const {

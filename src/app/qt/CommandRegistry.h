@@ -31,6 +31,9 @@ public:
     // Runs id if it is enabled now; returns whether it ran.
     bool execute(int id);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool stateOf(int id, CommandState& state) const;
     void apply(int id, QAction* action, const CommandState* state);

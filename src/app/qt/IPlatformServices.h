@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dialogs/FontChoice.h"
+
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +26,8 @@ public:
     // without one, and an existing file is confirmed before it is chosen.
     virtual QString saveFileName(QWidget* owner, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // The font chooser of the Font command; nothing when cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget* owner) = 0;
     // Hands a file to the desktop's "open"; false when nothing could open it.
     virtual bool shellOpen(const QString& path) = 0;
 };

@@ -1,5 +1,7 @@
 #include "app/qt/QtPlatformServices.h"
 
+#include "dialogs/qt/CFontDlg.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -32,8 +34,7 @@ bool QtPlatformServices::askYesNo(QWidget* owner, const QString& text, const QSt
 }
 
 QString QtPlatformServices::openFileName(QWidget* owner, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), {}, filter, nullptr,
-                                        QFileDialog::ReadOnly);
+    return QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), {}, filter);
 }
 
 QString QtPlatformServices::saveFileName(QWidget* owner, const QString& filter,
@@ -45,6 +46,14 @@ QString QtPlatformServices::saveFileName(QWidget* owner, const QString& filter,
         return {};
     }
     return dialog.selectedFiles().first();
+}
+
+std::optional<FontChoice> QtPlatformServices::chooseFont(QWidget* owner) {
+    CFontDlg dialog(owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.choice();
 }
 
 bool QtPlatformServices::shellOpen(const QString& path) {

@@ -11,5 +11,6 @@ public:
     QString openFileName(QWidget* owner, const QString& filter) override;
     QString saveFileName(QWidget* owner, const QString& filter,
                          const QString& defaultSuffix) override;
+    std::optional<FontChoice> chooseFont(QWidget* owner) override;
     bool shellOpen(const QString& path) override;
 };

@@ -33,6 +33,10 @@ public:
         ++saveDialogs;
         return take(saveNames, QString());
     }
+    std::deque<std::optional<FontChoice>> fonts; // nothing (cancel) when empty
+    std::optional<FontChoice> chooseFont(QWidget*) override {
+        return take(fonts, std::optional<FontChoice>());
+    }
     bool shellOpen(const QString& path) override {
         shellOpened << path;
         return shellSucceeds;

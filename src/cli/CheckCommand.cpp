@@ -1,0 +1,120 @@
+#include "cli/CheckCommand.h"
+
+#include "cli/CheckPrinter.h"
+#include "cli/InstalledData.h"
+#include "html/CTagData.h"
+#include "html/CodeChecker.h"
+#include "project/PathUtils.h"
+#include "project/ProjectFile.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tagwright-check [--tags FILE] [--colors FILE] [--format gnu|log]\n"
+    "                       (--project FILE.prj | FILE...)\n";
+
+constexpr const char* kHelp = R"(
+Checks HTML files against the tag vocabulary of Quillmark Tagwright, with the
+same checker as the editor's Check Code command.
+
+  --tags FILE       tag data file to check against. Default: the editor's
+                    setting TagData resolved against its InstallDir, or the
+                    installed Data/Tags.txt.
+  --colors FILE     colour name file. Default: Data/Colors.txt of the
+                    installation directory.
+  --format gnu      (default) one line per error: PATH:LINE:COLUMN: MESSAGE,
+                    LINE and COLUMN 1-based, columns counted in bytes, lines
+                    ending in LF (CR LF and a lone CR count as one line end).
+  --format log      every line of the error log, one per output line:
+                    START<TAB>END<TAB>PATH<TAB>MESSAGE (offsets into the text
+                    as read); the separator after each file is 0<TAB>0<TAB><TAB>.
+  --project FILE    check every file of the project whose name has one of the
+                    HTML extensions (the editor's HTMLExt setting), in project
+                    order, resolved against the project file's directory.
+  FILE...           files to check, in the order given; paths are printed
+                    exactly as given.
+  --help            show this text.
+
+Exit status: 0 when no error was found, 1 when at least one was, 2 when a file
+could not be read ("I/O Error" and its path on standard error; checking stops
+there and what was found so far is printed), the tag data could not be loaded,
+or the command line was wrong.
+)";
+
+} // namespace
+
+int CheckCommand::run(const std::vector<std::string>& arguments) {
+    std::string error;
+    std::optional<CheckOptions> options = CheckOptions::parse(arguments, error);
+    if (!options) {
+        std::fprintf(err_, "tagwright-check: %s\n", error.c_str());
+        printUsage(err_);
+        return Failure;
+    }
+    if (options->help) {
+        printHelp();
+        return Clean;
+    }
+    return check(*options);
+}
+
+int CheckCommand::check(const CheckOptions& options) {
+    CTagData tagData;
+    std::vector<std::string> files;
+    if (!loadVocabulary(options, tagData) || !collectFiles(options, files))
+        return Failure;
+    CheckPrinter printer(out_, options.format);
+    CheckFilesResult result = CheckFiles(tagData, files, printer);
+    std::fflush(out_);
+    if (result.ioError) {
+        fail("I/O Error: " + result.failedPath);
+        return Failure;
+    }
+    return result.errorCount > 0 ? ErrorsFound : Clean;
+}
+
+bool CheckCommand::loadVocabulary(const CheckOptions& options, CTagData& tagData) {
+    InstalledData installed = InstalledData::resolve(executablePath_);
+    htmlExtensions_ = installed.htmlExtensions;
+    std::string tagFile = options.tagFile.value_or(installed.tagFile);
+    std::string colorFile = options.colorFile.value_or(installed.colorFile);
+    if (tagFile.empty() || colorFile.empty()) {
+        fail("cannot find the installed tag data; give --tags and --colors");
+        return false;
+    }
+    TagDataLoadResult loaded = tagData.LoadTagData(tagFile, colorFile);
+    for (const std::string& file : loaded.unreadableFiles)
+        fail("cannot read " + file);
+    return loaded.ok();
+}
+
+bool CheckCommand::collectFiles(const CheckOptions& options, std::vector<std::string>& files) {
+    if (!options.projectFile) {
+        files = options.files;
+        return true;
+    }
+    CProject project;
+    if (!LoadProject(project, *options.projectFile)) {
+        fail("I/O Error: " + *options.projectFile);
+        return false;
+    }
+    std::string directory = DirectoryOf(*options.projectFile);
+    for (const CProjectEntry& entry : project.Files) {
+        if (HasExtension(htmlExtensions_, entry.RelPath))
+            files.push_back(AbsolutePath(directory, entry.RelPath));
+    }
+    return true;
+}
+
+void CheckCommand::printUsage(std::FILE* stream) const {
+    std::fputs(kUsage, stream);
+}
+
+void CheckCommand::printHelp() const {
+    printUsage(out_);
+    std::fputs(kHelp, out_);
+}
+
+void CheckCommand::fail(const std::string& message) const {
+    std::fprintf(err_, "tagwright-check: %s\n", message.c_str());
+}

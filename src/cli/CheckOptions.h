@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of tagwright-check, parsed.
+struct CheckOptions {
+    enum class Format { Gnu, Log };
+
+    std::optional<std::string> tagFile;
+    std::optional<std::string> colorFile;
+    std::optional<std::string> projectFile;
+    Format format = Format::Gnu;
+    std::vector<std::string> files;
+    bool help = false;
+
+    // nullopt with error set when the arguments do not form a valid call.
+    static std::optional<CheckOptions> parse(const std::vector<std::string>& arguments,
+                                             std::string& error);
+};

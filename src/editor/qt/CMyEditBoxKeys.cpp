@@ -1,0 +1,365 @@
+// Keyboard and character input of CMyEditBox.
+#include "CMyEditBox.h"
+#include "ICodeHelper.h"
+#include "TextRanges.h"
+#include "Utf8Text.h"
+#include "app/CEditorSettings.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace {
+
+bool isShift(const QKeyEvent* event) {
+    return event->modifiers().testFlag(Qt::ShiftModifier);
+}
+
+// A character typed with AltGr arrives with Ctrl and Alt down: it is text,
+// not a control code.
+bool isControl(const QKeyEvent* event) {
+    return event->modifiers().testFlag(Qt::ControlModifier) &&
+           !event->modifiers().testFlag(Qt::AltModifier);
+}
+
+// Control codes other than the ones the editor acts on (Escape, for one)
+// would only put invisible bytes into the document.
+QString printableText(const QString& text) {
+    QString kept;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7F) {
+            kept.append(c);
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
+bool CMyEditBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isOwnShortcut(static_cast<QKeyEvent*>(event))) {
+        // Keys that edit or move the caret stay with the editor even when a
+        // menu command uses the same key.
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+bool CMyEditBox::isOwnShortcut(const QKeyEvent* event) const {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return !isControl(event);
+    default:
+        return !isControl(event) && !printableText(event->text()).isEmpty();
+    }
+}
+
+bool CMyEditBox::focusNextPrevChild(bool) {
+    return false; // Tab is text and block indent here, not focus movement
+}
+
+void CMyEditBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Shift:
+        syncShift(true);
+        return;
+    case Qt::Key_Control:
+        controlDown_ = true;
+        return;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+        controlDown_ = false;
+        return;
+    default:
+        break;
+    }
+    syncShift(isShift(event));
+    controlDown_ = isControl(event);
+    if (handleNavigationKey(event) || handleEditingKey(event)) {
+        emitTagInfo(model_.GetSelection().caret);
+        return;
+    }
+    onChar(event);
+}
+
+void CMyEditBox::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift) {
+        shiftDown_ = false;
+    } else if (event->key() == Qt::Key_Control) {
+        controlDown_ = false;
+        if (codeHelper_ != nullptr && settings_.isOn(CEditorSettings::CodeHelperOnCtrl)) {
+            if (codeHelper_->isVisible()) {
+                codeHelper_->HideCodeHelper();
+            } else {
+                codeHelper_->ShowCodeHelper();
+            }
+        }
+    }
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+bool CMyEditBox::handleNavigationKey(QKeyEvent* event) {
+    const bool shift = isShift(event);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        onKeyHorizontal(-1, shift);
+        return true;
+    case Qt::Key_Right:
+        onKeyHorizontal(+1, shift);
+        return true;
+    case Qt::Key_Up:
+        onKeyVertical(-1, shift);
+        return true;
+    case Qt::Key_Down:
+        onKeyVertical(+1, shift);
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        for (int i = 0; i < PageKeyLines; ++i) {
+            event->key() == Qt::Key_PageUp ? CaretUp() : CaretDown();
+        }
+        Refresh();
+        return true;
+    case Qt::Key_Home:
+        onKeyHome(shift);
+        return true;
+    case Qt::Key_End:
+        onKeyEnd(shift);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMyEditBox::handleEditingKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        onKeyDelete();
+        return true;
+    case Qt::Key_Backspace:
+        onKeyBackspace();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMyEditBox::onKeyHorizontal(int direction, bool shift) {
+    if (shift) {
+        direction < 0 ? ExtendLeft() : ExtendRight();
+    } else {
+        direction < 0 ? CaretLeft() : CaretRight();
+    }
+    EnsureCaretColumnVisible();
+    hideCodeHelper();
+    Refresh();
+}
+
+void CMyEditBox::onKeyVertical(int direction, bool shift) {
+    if (codeHelper_ != nullptr && codeHelper_->isVisible()) {
+        direction < 0 ? codeHelper_->SelectPrevious() : codeHelper_->SelectNext();
+        return;
+    }
+    if (shift) {
+        direction < 0 ? ExtendUp() : ExtendDown();
+    } else {
+        direction < 0 ? CaretUp() : CaretDown();
+    }
+    Refresh();
+}
+
+void CMyEditBox::onKeyHome(bool shift) {
+    if (shift) {
+        extent_ = geometry().lineStartOf(anchor_) - anchor_;
+        applyExtent();
+    } else {
+        collapseTo(geometry().lineStartOf(model_.GetSelection().caret));
+    }
+    Refresh();
+    EnsureCaretColumnVisible();
+}
+
+void CMyEditBox::onKeyEnd(bool shift) {
+    if (shift) {
+        extent_ = geometry().lineEndOf(anchor_) - anchor_;
+        applyExtent();
+    } else {
+        collapseTo(geometry().lineEndOf(model_.GetSelection().caret));
+    }
+    Refresh();
+    EnsureCaretColumnVisible();
+}
+
+bool CMyEditBox::deleteRange(int start, int end) {
+    // Nothing to delete at the text's edges: no empty undo step, no modified
+    // flag.
+    if (start >= end) {
+        return false;
+    }
+    model_.ReplaceRange(start, end, "", {}, UndoMode::Edit, true);
+    collapseTo(start);
+    return true;
+}
+
+void CMyEditBox::onKeyDelete() {
+    const Selection selection = model_.GetSelection();
+    int end = selection.caret;
+    if (selection.start == selection.caret && end < model_.length()) {
+        end += Utf8Text::charLength(model_.text(), end);
+    }
+    deleteRange(selection.start, end);
+    afterDeletion();
+}
+
+void CMyEditBox::onKeyBackspace() {
+    const Selection selection = model_.GetSelection();
+    if (selection.start != selection.caret) {
+        deleteRange(selection.start, selection.caret);
+    } else if (selection.start > 0) {
+        const int previous = Utf8Text::previousCharStart(model_.text(), selection.start);
+        deleteRange(previous, selection.start);
+        followUpward(previous);
+        finishMove(previous);
+    }
+    afterDeletion();
+}
+
+void CMyEditBox::afterDeletion() {
+    EnsureCaretColumnVisible();
+    hideCodeHelper();
+    Refresh();
+    colorKeyCaretLine();
+}
+
+void CMyEditBox::colorKeyCaretLine() {
+    if (settings_.isOn(CEditorSettings::ColorKeyWhileEditing)) {
+        ColorKeyLine(model_.LineOfOffset());
+    }
+}
+
+void CMyEditBox::hideCodeHelper() {
+    if (codeHelper_ != nullptr) {
+        codeHelper_->HideCodeHelper();
+    }
+}
+
+void CMyEditBox::onChar(QKeyEvent* event) {
+    if (controlDown_) {
+        if (onControlChar(event->key())) {
+            emitTagInfo(model_.GetSelection().caret);
+        } else {
+            event->ignore();
+        }
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        onReturn();
+        return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        onTab(event->key() == Qt::Key_Backtab || isShift(event));
+        return;
+    default:
+        break;
+    }
+    const QString text = printableText(event->text());
+    if (text.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    if (insertTyped(Utf8Text::fromDisplay(text.toStdU16String()))) {
+        afterTyping();
+    }
+}
+
+bool CMyEditBox::onControlChar(int key) {
+    switch (key) {
+    case Qt::Key_A:
+        SelectAll();
+        return true;
+    case Qt::Key_C:
+        Copy();
+        return true;
+    case Qt::Key_V:
+        Paste();
+        return true;
+    case Qt::Key_X:
+        Cut();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMyEditBox::insertTyped(std::string_view bytes) {
+    const int start = model_.GetSelection().start;
+    if (model_.ReplaceSelection(bytes) != EditResult::Done) {
+        QApplication::beep(); // the document is full: the key is refused
+        return false;
+    }
+    collapseTo(start + static_cast<int>(bytes.size()));
+    return true;
+}
+
+void CMyEditBox::onReturn() {
+    if (codeHelper_ != nullptr && codeHelper_->CommitCodeHelper()) {
+        return;
+    }
+    std::string lineBreak = "\n";
+    if (settings_.isOn(CEditorSettings::AutoIndentTabs)) {
+        lineBreak.append(static_cast<std::size_t>(model_.LeadingTabs(model_.GetSelection().start)),
+                         '\t');
+    }
+    if (insertTyped(lineBreak)) {
+        afterTyping();
+    }
+}
+
+void CMyEditBox::onTab(bool unindent) {
+    const Selection selection = model_.GetSelection();
+    if (selection.start == selection.caret) {
+        if (insertTyped("\t")) {
+            afterTyping();
+        }
+        return;
+    }
+    const TextRanges::BlockIndent block =
+        TextRanges::blockIndent(model_.text(), selection.start, selection.caret, unindent);
+    if (model_.ReplaceRange(block.replaced.start, block.replaced.end, block.text, {},
+                            UndoMode::Edit, true) != EditResult::Done) {
+        QApplication::beep();
+        return;
+    }
+    SetSelection(block.replaced.start, selection.caret + block.caretShift, false);
+    afterTyping();
+}
+
+void CMyEditBox::afterTyping() {
+    const int caret = model_.GetSelection().caret;
+    scrollToShow(caret);
+    EnsureCaretColumnVisible();
+    updateVerticalThumb();
+    if (codeHelper_ != nullptr && settings_.isOn(CEditorSettings::CodeHelperAutomatic)) {
+        codeHelper_->ShowCodeHelper();
+    }
+    colorKeyCaretLine();
+    Refresh();
+    emitTagInfo(caret);
+}

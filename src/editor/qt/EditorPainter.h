@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ViewGeometry.h"
+
+#include <QSize>
+#include <QString>
+
+class EditorColourTable;
+class QPainter;
+class TextModel;
+
+// Draws the visible rows of an editor's text: white margins and background,
+// runs of equal colour and selection state, selected runs in white on the
+// highlight colour. Only the rows that fit into the client area are walked.
+class EditorPainter {
+public:
+    EditorPainter(QPainter& painter, const ViewGeometry& geometry, const TextModel& model,
+                  const EditorColourTable& colours, int ascent);
+
+    void paintText(QSize client);
+
+private:
+    struct Run {
+        int offset = 0;    // first byte
+        int column = 0;    // first visible column
+        int columns = 0;   // visible columns
+        int endColumn = 0; // line column after the run
+        int attribute = 0;
+        bool selected = false;
+        QString text;
+        bool latin1Only = true;
+    };
+
+    // Returns the start of the next line, or -1 after the last one.
+    int paintLine(int lineStart, int y, int rightEdge);
+    // Fills run from offset, up to lastColumn at most; returns the offset
+    // after it.
+    int collectRun(Run& run, int offset, int lineColumn, int lastColumn);
+    void appendChar(Run& run, int offset, int visibleColumns);
+    void drawRun(const Run& run, int y);
+
+    QPainter& painter_;
+    const ViewGeometry& geometry_;
+    const TextModel& model_;
+    const EditorColourTable& colours_;
+    int ascent_;
+};

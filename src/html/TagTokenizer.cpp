@@ -1,0 +1,129 @@
+#include "html/TagTokenizer.h"
+
+#include "html/AsciiText.h"
+
+#include <algorithm>
+
+using AsciiText::isTagSpace;
+
+void TagTokenizer::fill(CTagToken& token) {
+    token.text = text_;
+    size_t end = nameEnd();
+    std::string_view body = withoutSelfClosingSlash(end);
+    std::string_view name = body.substr(0, std::min(end, body.size()));
+    token.closing = !name.empty() && name.front() == '/';
+    if (token.closing)
+        name.remove_prefix(1);
+    AsciiText::assignUpper(token.name, name);
+    scanArguments(body, end, token);
+    if (token.arguments.size() != count_)
+        token.arguments.resize(count_);
+}
+
+// The name always takes the first character, even a blank one.
+size_t TagTokenizer::nameEnd() const {
+    size_t i = 1;
+    while (i < text_.size() && !isTagSpace(text_[i]))
+        ++i;
+    return std::min(i, text_.size());
+}
+
+// "<br/>", "<br />" and "<a href="x"/>" close themselves: that "/" is
+// neither name nor argument. After an unquoted value ("<a href=dir/>") it is
+// part of the value.
+std::string_view TagTokenizer::withoutSelfClosingSlash(size_t nameEnd) const {
+    size_t size = text_.size();
+    if (size < 2 || text_.back() != '/')
+        return text_;
+    char before = text_[size - 2];
+    if (isTagSpace(before) || before == '"' || nameEnd == size)
+        return text_.substr(0, size - 1);
+    return text_;
+}
+
+void TagTokenizer::scanArguments(std::string_view body, size_t from, CTagToken& token) {
+    size_t i = from;
+    while (true) {
+        while (i < body.size() && isTagSpace(body[i]))
+            ++i;
+        if (i >= body.size())
+            return;
+        size_t begin = i;
+        size_t end = argumentEnd(body, i);
+        addArgument(body, begin, end, token);
+    }
+}
+
+// Moves i past one argument and returns where the argument ends.
+size_t TagTokenizer::argumentEnd(std::string_view body, size_t& i) {
+    const size_t size = body.size();
+    equals_ = std::string_view::npos;
+    while (i < size && !isTagSpace(body[i]) && body[i] != '=')
+        ++i;
+    if (i >= size)
+        return size;
+    if (isTagSpace(body[i])) {
+        size_t spaceStart = i;
+        while (i < size && isTagSpace(body[i]))
+            ++i;
+        if (i >= size || body[i] != '=')
+            return spaceStart;
+    }
+    equals_ = i;
+    ++i;
+    while (i < size && isTagSpace(body[i]))
+        ++i;
+    return valueEnd(body, i);
+}
+
+// Runs to the first white space outside quotes; a quoted stretch is crossed
+// in one memchr.
+size_t TagTokenizer::valueEnd(std::string_view body, size_t& i) {
+    const size_t size = body.size();
+    while (i < size) {
+        if (quoted_) {
+            size_t close = body.find('"', i);
+            i = close == std::string_view::npos ? size : close + 1;
+            quoted_ = close == std::string_view::npos;
+        } else if (isTagSpace(body[i])) {
+            break;
+        } else {
+            quoted_ = body[i++] == '"';
+        }
+    }
+    return i;
+}
+
+void TagTokenizer::addArgument(std::string_view body, size_t begin, size_t end, CTagToken& token) {
+    // Reuses the argument records of the previous token, strings and all, so
+    // that a scan allocates next to nothing once it is warm.
+    if (count_ == token.arguments.size())
+        token.arguments.emplace_back();
+    CArgToken& argument = token.arguments[count_++];
+    std::string_view raw = body.substr(begin, end - begin);
+    argument.raw = raw;
+    argument.start = offset_ + static_cast<int>(begin);
+    argument.end = offset_ + static_cast<int>(end);
+    // The first "=" of raw is the one the argument scan stopped at.
+    size_t equals = equals_ == std::string_view::npos ? equals_ : equals_ - begin;
+    argument.hasValue = equals != std::string_view::npos;
+    if (!argument.hasValue) {
+        AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw));
+        argument.value.clear();
+        argument.nameStart = argument.start;
+        argument.nameEnd = argument.end;
+        argument.valueStart = argument.valueEnd = argument.end;
+        return;
+    }
+    AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw.substr(0, equals)));
+    argument.nameStart = argument.start;
+    argument.nameEnd = argument.start + static_cast<int>(equals);
+    argument.valueStart = argument.nameEnd + 1;
+    argument.valueEnd = argument.end;
+    std::string_view value = AsciiText::trimTagSpace(raw.substr(equals + 1));
+    if (!value.empty() && value.front() == '"')
+        value.remove_prefix(1);
+    if (!value.empty() && value.back() == '"')
+        value.remove_suffix(1);
+    AsciiText::assignUpper(argument.value, value);
+}

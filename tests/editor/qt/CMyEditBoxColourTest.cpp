@@ -1,0 +1,168 @@
+#include "EditBoxFixture.h"
+#include "editor/qt/ColorKeyWorker.h"
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+class EditBoxColouring : public EditBoxFixture {
+protected:
+    static constexpr std::uint32_t Magenta = 0xFF00FF;
+    static constexpr std::uint32_t Orange = 0x0080FF;
+
+    void SetUp() override {
+        settings.Color[CEditorSettings::ArgumentColor] = Magenta;
+        settings.Color[CEditorSettings::ParameterColor] = Orange;
+        EditBoxFixture::SetUp();
+    }
+
+    void TearDown() override {
+        if (ColorKeyWorker* worker = ColorKeyWorker::instance()) {
+            worker->setPassHook(nullptr);
+        }
+    }
+
+    void colourAll(const std::string& content) {
+        setText(content);
+        box->ColorKey();
+        waitForColouring();
+    }
+
+    std::vector<int> attributes() const {
+        const auto& bytes = box->model().attributes();
+        return std::vector<int>(bytes.begin(), bytes.end());
+    }
+};
+
+TEST_F(EditBoxColouring, ABoldElementColoursOnlyTheTagNames) {
+    colourAll("x<b>y</b>z");
+    EXPECT_EQ(attributes(), (std::vector<int>{0, 0, 2, 0, 0, 0, 2, 2, 0, 0}));
+    EXPECT_EQ(text(), "x<B>y</B>z") << "tag names are upper-cased";
+    EXPECT_EQ(box->model().undoList().size(), 1u) << "the upper-casing records no step";
+    const QImage image = render();
+    EXPECT_GT(pixelsNear(image, 2, 0, colourOf(Green)), 0);
+    EXPECT_EQ(pixelsNear(image, 2, 0, colourOf(Red)), 0);
+    EXPECT_GT(pixelsNear(image, 4, 0, colourOf(Red)), 0);
+}
+
+TEST_F(EditBoxColouring, AnAnchorColoursArgumentAndQuotedValue) {
+    colourAll("<a href=\"u\">t</a>");
+    const std::vector<int> expected{0, 2, 0, 3, 3, 3, 3, 0, 10, 10, 10, 0, 0, 0, 2, 2, 0};
+    EXPECT_EQ(attributes(), expected);
+    EXPECT_EQ(text(), "<A HREF=\"u\">t</A>") << "the value keeps its case";
+    const QImage image = render();
+    EXPECT_GT(pixelsNear(image, 3, 0, colourOf(Magenta)), 0);
+    EXPECT_GT(pixelsNear(image, 9, 0, colourOf(Orange)), 0);
+}
+
+TEST_F(EditBoxColouring, WithoutTheUpperCaseOptionsTheTextStaysAsTyped) {
+    settings.Editing[CEditorSettings::UpperCaseTagNames] = 0;
+    settings.Editing[CEditorSettings::UpperCaseArguments] = 0;
+    colourAll("<a href=\"u\">");
+    EXPECT_EQ(text(), "<a href=\"u\">");
+    EXPECT_EQ(box->model().attributes()[1], 2);
+}
+
+TEST_F(EditBoxColouring, NothingIsColouredInsideASuspendingTagUntilItCloses) {
+    colourAll("<script><b>x</b></script><b>");
+    const std::vector<int> colours = attributes();
+    EXPECT_EQ(colours[1], 2);
+    EXPECT_EQ(colours[9], 0) << "the b inside the script";
+    EXPECT_EQ(colours[18], 2) << "the closing script tag";
+    EXPECT_EQ(colours[26], 2) << "the b after it";
+}
+
+TEST_F(EditBoxColouring, NothingAfterATotallySuspendingTagIsColoured) {
+    colourAll("<xmp></xmp><b>");
+    const std::vector<int> colours = attributes();
+    EXPECT_EQ(colours[1], 2);
+    EXPECT_EQ(colours[7], 0);
+    EXPECT_EQ(colours[12], 0);
+}
+
+TEST_F(EditBoxColouring, MarksWinOverTagColours) {
+    setText("<b>x</b>");
+    box->SetSelection(1, 5, true);
+    box->MarkSelection();
+    waitForColouring();
+    const std::vector<int> colours = attributes();
+    EXPECT_EQ(colours[1], 4);
+    EXPECT_EQ(colours[4], 4);
+    EXPECT_EQ(colours[6], 2);
+    box->SetSelection(0, 0, true);
+    const QImage image = render();
+    EXPECT_GT(pixelsNear(image, 1, 0, colourOf(Blue)), 0);
+    EXPECT_EQ(pixelsNear(image, 1, 0, colourOf(Green)), 0);
+}
+
+TEST_F(EditBoxColouring, UndoRecoloursTheText) {
+    colourAll("x");
+    box->SetSelection(1, 1, true);
+    QTest::keyClicks(box.get(), "<b>");
+    waitForColouring();
+    ASSERT_EQ(box->model().attributes()[2], 2);
+    ASSERT_TRUE(box->Undo());
+    waitForColouring();
+    EXPECT_EQ(text(), "x<B");
+    EXPECT_EQ(attributes(), (std::vector<int>{0, 0, 0}));
+}
+
+TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
+    ColorKeyWorker* worker = ColorKeyWorker::instance();
+    ASSERT_NE(worker, nullptr);
+    std::atomic<bool> hold{true};
+    std::atomic<int> passes{0};
+    worker->setPassHook([&](const auto&) {
+        ++passes;
+        while (hold) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    setText("<b>one</b> two <i>three</i>");
+    box->ColorKey();
+    for (int i = 0; i < 200 && passes == 0; ++i) {
+        QTest::qWait(5);
+    }
+    ASSERT_GT(passes.load(), 0) << "the pass is running";
+    box->SetSelection(0, 0, true);
+    QTest::keyClicks(box.get(), "<a href=\"x\">");
+    hold = false;
+    waitForColouring();
+    const std::vector<int> afterEdit = attributes();
+    box->ColorKey();
+    waitForColouring();
+    EXPECT_EQ(afterEdit, attributes()) << "equal to a fresh pass over the current text";
+    EXPECT_EQ(afterEdit[1], 2);
+    EXPECT_EQ(afterEdit[3], 3);
+}
+
+TEST_F(EditBoxColouring, AnEditorDestroyedDuringItsPassIsSafe) {
+    ColorKeyWorker* worker = ColorKeyWorker::instance();
+    ASSERT_NE(worker, nullptr);
+    std::atomic<bool> hold{true};
+    std::atomic<int> passes{0};
+    worker->setPassHook([&](const auto&) {
+        ++passes;
+        while (hold) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    setText("<b>x</b>");
+    box->ColorKey();
+    for (int i = 0; i < 200 && passes == 0; ++i) {
+        QTest::qWait(5);
+    }
+    std::thread release([&hold] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        hold = false;
+    });
+    box.reset();
+    release.join();
+    // The worker goes on serving the editors that remain.
+    box = std::make_unique<CMyEditBox>(settings, tags);
+    colourAll("<b>");
+    EXPECT_EQ(box->model().attributes()[1], 2);
+}
+
+} // namespace

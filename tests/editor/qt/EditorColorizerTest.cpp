@@ -1,0 +1,377 @@
+#include "editor/qt/EditorColorizer.h"
+
+#include "app/CEditorSettings.h"
+#include "editor/ColorApply.h"
+#include "editor/ColorPass.h"
+#include "editor/TextModel.h"
+#include "editor/qt/ColorKeyWorker.h"
+#include "html/CTagData.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <chrono>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* TagText = "B\n{\n}\n"
+                                "A\n{\nHREF\n{\n(URL)\n}\n}\n"
+                                "SCRIPT\n{\n(SUSPEND)\n}\n";
+
+constexpr auto Patience = 10s; // only a broken build ever waits this long
+
+// What the worker thread saw, and a gate that can hold its passes.
+class PassWatch {
+public:
+    void onPass(const ColorJob& job) {
+        std::unique_lock lock(mutex_);
+        jobs_.push_back(job);
+        threads_.push_back(std::this_thread::get_id());
+        changed_.notify_all();
+        changed_.wait_for(lock, Patience, [this] { return !holding_; });
+        if (extraDelay_ > 0ms)
+            std::this_thread::sleep_for(extraDelay_);
+    }
+
+    void hold() {
+        std::lock_guard lock(mutex_);
+        holding_ = true;
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        holding_ = false;
+        changed_.notify_all();
+    }
+    // A whole-file pass that takes this long makes the colorizer go local.
+    void slowDown(std::chrono::milliseconds delay) {
+        std::lock_guard lock(mutex_);
+        extraDelay_ = delay;
+    }
+    bool waitForPasses(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, Patience, [&] { return jobs_.size() >= count; });
+    }
+    std::vector<ColorJob> jobs() {
+        std::lock_guard lock(mutex_);
+        return jobs_;
+    }
+    std::vector<std::thread::id> threads() {
+        std::lock_guard lock(mutex_);
+        return threads_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<ColorJob> jobs_;
+    std::vector<std::thread::id> threads_;
+    bool holding_ = false;
+    std::chrono::milliseconds extraDelay_{0};
+};
+
+bool waitIdle(const EditorColorizer& colorizer) {
+    QElapsedTimer timer;
+    timer.start();
+    while (colorizer.isBusy()) {
+        if (timer.elapsed() > std::chrono::milliseconds(Patience).count())
+            return false;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+// Lets every result already posted by the worker reach its receiver.
+void drainEvents() {
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(1ms);
+    }
+}
+
+class EditorColorizerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tags.loadFromText(TagText, "");
+        settings.Editing[CEditorSettings::UpperCaseTagNames] = 0;
+        settings.Editing[CEditorSettings::UpperCaseArguments] = 0;
+        ColorKeyWorker::instance()->setPassHook(
+            [watch = watch](const ColorJob& job) { watch->onPass(job); });
+    }
+    void TearDown() override {
+        watch->release();
+        ColorKeyWorker::instance()->setPassHook({});
+    }
+
+    void setText(TextModel& target, const std::string& text) {
+        target.ReplaceRange(0, target.length(), text);
+    }
+
+    // The colours a fresh whole-file pass gives the model's current text.
+    std::vector<std::uint8_t> freshColours(const TextModel& source) {
+        TextModel copy;
+        copy.ReplaceRange(0, 0, source.text());
+        for (const CMarkRecord& mark : source.marks())
+            copy.AddMark(mark);
+        ColorPassResult result = *ColorPass(tags, {}).run(copy.text(), 0);
+        result.generation = copy.generation();
+        EXPECT_TRUE(ColorApply::applyPass(copy, result));
+        return copy.attributes();
+    }
+
+    // Makes the next ColorKeyLine calls local by letting a whole-file pass
+    // take longer than the threshold.
+    void goLocal(EditorColorizer& colorizer) {
+        watch->slowDown(120ms);
+        colorizer.ColorKey();
+        ASSERT_TRUE(waitIdle(colorizer));
+        watch->slowDown(0ms);
+        ASSERT_GE(colorizer.lastWholeFileMilliseconds(), 100);
+    }
+
+    CTagData tags;
+    CEditorSettings settings;
+    TextModel model;
+    std::shared_ptr<PassWatch> watch = std::make_shared<PassWatch>();
+};
+
+} // namespace
+
+TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
+    setText(model, "x<b>y</b><a href=\"p\">z</a>");
+    EditorColorizer colorizer(model, tags, settings);
+    std::vector<std::pair<int, int>> colored;
+    QObject::connect(&colorizer, &EditorColorizer::colored,
+                     [&](int start, int end) { colored.emplace_back(start, end); });
+    colorizer.ColorKey();
+    EXPECT_TRUE(colorizer.isBusy());
+    EXPECT_EQ(colorizer.lastWholeFileMilliseconds(), -1);
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.attributes(), freshColours(model));
+    EXPECT_EQ(model.attributes()[2], ColorPass::TagIndex);
+    ASSERT_EQ(colored.size(), 1u);
+    EXPECT_EQ(colored[0], std::make_pair(0, model.length()));
+    ASSERT_EQ(watch->threads().size(), 1u);
+    EXPECT_NE(watch->threads()[0], std::this_thread::get_id());
+    EXPECT_GE(colorizer.lastWholeFileMilliseconds(), 0);
+}
+
+TEST_F(EditorColorizerTest, EditDuringThePassLeavesNoWrongColours) {
+    setText(model, "<b>bold</b> text <a href=\"p\">link</a>");
+    EditorColorizer colorizer(model, tags, settings);
+    watch->hold();
+    colorizer.ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    // The pass now holds the old text; this edit moves every tag.
+    model.ReplaceRange(0, 0, "<i>new</i> ");
+    model.ReplaceRange(model.length() - 4, model.length(), "");
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.text(), "<i>new</i> <b>bold</b> text <a href=\"p\">link");
+    EXPECT_EQ(model.attributes(), freshColours(model));
+    EXPECT_EQ(watch->jobs().size(), 2u); // the stale pass ran once more
+}
+
+TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritten) {
+    setText(model, "<b>x</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    colorizer.ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    // The result is posted to this thread, so it cannot have been applied yet.
+    model.ReplaceRange(0, 0, "ab");
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.attributes(), freshColours(model));
+    EXPECT_EQ(model.attributes()[3], ColorPass::TagIndex);
+}
+
+TEST_F(EditorColorizerTest, RequestDuringAPassLeadsToOneMorePassWithItsOwnOptions) {
+    setText(model, "<b>x</b><a href=y>");
+    EditorColorizer colorizer(model, tags, settings);
+    watch->hold();
+    colorizer.ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    settings.Editing[CEditorSettings::UpperCaseTagNames] = 1;
+    colorizer.ColorKey();
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_EQ(watch->jobs().size(), 2u);
+    EXPECT_TRUE(watch->jobs()[1].pass.options().upperTagNames);
+    EXPECT_EQ(model.text(), "<B>x</B><A href=y>");
+    EXPECT_FALSE(model.isModified() && model.undoList().size() > 1);
+}
+
+TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
+    setText(model, "<b>x</b>");
+    TextModel other;
+    setText(other, "<a>");
+    EditorColorizer first(other, tags, settings);
+    EditorColorizer colorizer(model, tags, settings);
+    watch->hold();
+    first.ColorKey(); // occupies the worker
+    ASSERT_TRUE(watch->waitForPasses(1));
+    colorizer.ColorKey();
+    model.ReplaceRange(0, 0, "<i>");
+    colorizer.ColorKey();
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitIdle(first));
+    EXPECT_EQ(watch->jobs().size(), 2u);
+    EXPECT_EQ(model.attributes(), freshColours(model));
+    EXPECT_EQ(other.attributes(), freshColours(other));
+}
+
+TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
+    setText(model, "<b>bold</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    watch->hold();
+    colorizer.ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 0, 3, 4, "Marked by User", nullptr});
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.attributes()[1], 4);
+    EXPECT_EQ(model.attributes()[8], ColorPass::TagIndex);
+}
+
+TEST_F(EditorColorizerTest, LineColouringIsWholeFileUntilAWholePassWasSlow) {
+    setText(model, "<b>\nx\n</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    colorizer.ColorKeyLine(1);
+    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_EQ(watch->jobs().size(), 1u);
+    EXPECT_TRUE(watch->jobs()[0].wholeFile);
+    ASSERT_LT(colorizer.lastWholeFileMilliseconds(), 100);
+    colorizer.ColorKeyLine(1);
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_TRUE(watch->jobs().back().wholeFile);
+}
+
+TEST_F(EditorColorizerTest, LineColouringWidensToATagSpanningLines) {
+    setText(model, "<b>t</b>\n<a\nhref=\"p\">\nlink</a>");
+    EditorColorizer colorizer(model, tags, settings);
+    goLocal(colorizer);
+    model.ReplaceRange(13, 13, "x"); // inside the tag, on line 2
+    colorizer.ColorKeyLine(2);
+    ASSERT_TRUE(waitIdle(colorizer));
+    ColorJob job = watch->jobs().back();
+    EXPECT_FALSE(job.wholeFile);
+    EXPECT_EQ(job.regionStart, 9);
+    EXPECT_EQ(job.snapshot, "<a\nhxref=\"p\">\n");
+    EXPECT_EQ(model.attributes(), freshColours(model));
+}
+
+TEST_F(EditorColorizerTest, StaleLinePassIsRedoneAroundTheSameLine) {
+    setText(model, "<b>t</b>\n<a href=\"p\">\nz");
+    EditorColorizer colorizer(model, tags, settings);
+    goLocal(colorizer);
+    std::size_t before = watch->jobs().size();
+    watch->hold();
+    model.ReplaceRange(13, 13, "q"); // "hqref"
+    colorizer.ColorKeyLine(1);
+    ASSERT_TRUE(watch->waitForPasses(before + 1));
+    model.ReplaceRange(0, 0, "<i>"); // moves the region
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    std::vector<ColorJob> jobs = watch->jobs();
+    ASSERT_EQ(jobs.size(), before + 2);
+    EXPECT_EQ(jobs.back().regionStart, jobs[before].regionStart + 3);
+    EXPECT_EQ(jobs.back().snapshot, "<a hqref=\"p\">\n");
+    // Only the region is recoloured: the new "<i>" on line 0 keeps colour 0.
+    std::vector<std::uint8_t> expected = freshColours(model);
+    expected[1] = 0;
+    EXPECT_EQ(model.attributes(), expected);
+}
+
+TEST_F(EditorColorizerTest, LinesAskedForBeforeAResultArrivesAreColouredTogether) {
+    setText(model, "<b>\nl1\nl2\nl3\n</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    goLocal(colorizer);
+    std::size_t before = watch->jobs().size();
+    watch->hold();
+    colorizer.ColorKeyLine(1);
+    ASSERT_TRUE(watch->waitForPasses(before + 1));
+    colorizer.ColorKeyLine(3);
+    watch->release();
+    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_EQ(watch->jobs().size(), before + 2);
+    EXPECT_EQ(watch->jobs()[before].snapshot, "l1\n");
+    EXPECT_EQ(watch->jobs().back().snapshot, "l1\nl2\nl3\n");
+}
+
+TEST_F(EditorColorizerTest, LineOutsideTheTextIsIgnoredInLocalMode) {
+    setText(model, "<b>x</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    goLocal(colorizer);
+    std::size_t before = watch->jobs().size();
+    colorizer.ColorKeyLine(5);
+    colorizer.ColorKeyLine(-1);
+    EXPECT_FALSE(colorizer.isBusy());
+    drainEvents();
+    EXPECT_EQ(watch->jobs().size(), before);
+}
+
+TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
+    auto doomedModel = std::make_unique<TextModel>();
+    std::string big;
+    while (big.size() < 1'000'000)
+        big += "<a href=\"page.htm\">entry</a> <b>text</b>\n";
+    setText(*doomedModel, big);
+    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings);
+    watch->hold();
+    doomed->ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    watch->release();
+    doomed.reset(); // stops or outlives the running pass
+    doomedModel.reset();
+    drainEvents();
+
+    setText(model, "<b>x</b>");
+    EditorColorizer colorizer(model, tags, settings);
+    colorizer.ColorKey();
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.attributes(), freshColours(model));
+}
+
+TEST_F(EditorColorizerTest, ResultForADestroyedEditorIsDropped) {
+    auto doomedModel = std::make_unique<TextModel>();
+    setText(*doomedModel, "<b>x</b>");
+    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings);
+    setText(model, "<i>y</i>");
+    EditorColorizer colorizer(model, tags, settings);
+    doomed->ColorKey();
+    colorizer.ColorKey();
+    // Passes run in request order: once the second has begun, the first
+    // editor's result is waiting in this thread's queue.
+    ASSERT_TRUE(watch->waitForPasses(2));
+    doomed.reset();
+    doomedModel.reset();
+    ASSERT_TRUE(waitIdle(colorizer));
+    EXPECT_EQ(model.attributes(), freshColours(model));
+}
+
+TEST_F(EditorColorizerTest, DestroyingAnEditorWithARequestStillWaitingDropsIt) {
+    TextModel other;
+    setText(other, "<a>");
+    EditorColorizer busy(other, tags, settings);
+    watch->hold();
+    busy.ColorKey();
+    ASSERT_TRUE(watch->waitForPasses(1));
+    {
+        TextModel doomedModel;
+        setText(doomedModel, "<b>");
+        EditorColorizer doomed(doomedModel, tags, settings);
+        doomed.ColorKey();
+    }
+    watch->release();
+    ASSERT_TRUE(waitIdle(busy));
+    drainEvents();
+    EXPECT_EQ(watch->jobs().size(), 1u);
+}

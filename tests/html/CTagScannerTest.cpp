@@ -1,0 +1,175 @@
+#include "html/CTagScanner.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<CTagToken> scan(std::string_view text) {
+    std::vector<CTagToken> tokens;
+    CTagScanner scanner(text);
+    while (std::optional<CTagToken> token = scanner.NextTag())
+        tokens.push_back(std::move(*token));
+    return tokens;
+}
+
+std::vector<std::string> tagNames(std::string_view text) {
+    std::vector<std::string> result;
+    for (const CTagToken& token : scan(text))
+        result.push_back((token.closing ? "/" : "") + token.name);
+    return result;
+}
+
+using Names = std::vector<std::string>;
+
+TEST(TagScannerTest, TokenSpansNameAndText) {
+    std::string text = "x<a href=1>y</A >";
+    std::vector<CTagToken> tokens = scan(text);
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].start, 2);
+    EXPECT_EQ(tokens[0].end, 10);
+    EXPECT_EQ(tokens[0].text, "a href=1");
+    EXPECT_EQ(tokens[0].name, "A");
+    EXPECT_FALSE(tokens[0].closing);
+    EXPECT_TRUE(tokens[1].closing);
+    EXPECT_EQ(tokens[1].name, "A");
+    EXPECT_EQ(tokens[1].text, "/A ");
+    EXPECT_TRUE(tokens[1].arguments.empty());
+}
+
+TEST(TagScannerTest, CommentsHideTheirTagsAndScanningResumesAfterThem) {
+    EXPECT_EQ(tagNames("<b><!-- <i> <a href=\"x\"> --><u>"), (Names{"B", "U"}));
+    EXPECT_EQ(tagNames("<!---->x<!-->y<b>"), (Names{"B"}));
+    EXPECT_EQ(tagNames("<b><!-- never closed <i>"), (Names{"B"}));
+    EXPECT_EQ(tagNames("<!-- a -->>"), Names{}); // the text after "-" is plain text
+}
+
+TEST(TagScannerTest, QuotesProtectAngleBrackets) {
+    std::vector<CTagToken> tokens = scan("<a title=\"1>2\" href=x>");
+    ASSERT_EQ(tokens.size(), 1u);
+    EXPECT_EQ(tokens[0].arguments.size(), 2u);
+    EXPECT_EQ(tokens[0].arguments[0].value, "1>2");
+    // An odd number of quotes in plain text hides the next tag.
+    EXPECT_EQ(tagNames("say \"hi <b>bold</b>"), Names{});
+    EXPECT_EQ(tagNames("say \"hi <b>bold</b>\" <i>"), (Names{"I"}));
+    EXPECT_EQ(tagNames("\"a\" <b>"), (Names{"B"}));
+}
+
+TEST(TagScannerTest, UnclosedTagIsDroppedForTheNextOne) {
+    EXPECT_EQ(tagNames("<b unclosed <i>x"), (Names{"I"}));
+    EXPECT_EQ(tagNames("<i>x<b unterminated"), (Names{"I"}));
+    EXPECT_EQ(tagNames("<a href=\"x>"), Names{});
+}
+
+TEST(TagScannerTest, NameTakesTheFirstCharacterEvenWhenItIsBlank) {
+    std::vector<CTagToken> tokens = scan("< b x><>");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0].name, " B");
+    ASSERT_EQ(tokens[0].arguments.size(), 1u);
+    EXPECT_EQ(tokens[0].arguments[0].name, "X");
+    EXPECT_EQ(tokens[1].name, "");
+    EXPECT_FALSE(tokens[1].closing);
+}
+
+TEST(TagScannerTest, ArgumentWithoutValue) {
+    std::vector<CTagToken> tokens = scan("<td nowrap  width=5>");
+    ASSERT_EQ(tokens[0].arguments.size(), 2u);
+    const CArgToken& nowrap = tokens[0].arguments[0];
+    EXPECT_FALSE(nowrap.hasValue);
+    EXPECT_EQ(nowrap.name, "NOWRAP");
+    EXPECT_EQ(nowrap.raw, "nowrap");
+    EXPECT_EQ(nowrap.start, 4);
+    EXPECT_EQ(nowrap.end, 10);
+    EXPECT_EQ(nowrap.nameStart, 4);
+    EXPECT_EQ(nowrap.nameEnd, 10);
+    EXPECT_EQ(nowrap.value, "");
+    const CArgToken& width = tokens[0].arguments[1];
+    EXPECT_TRUE(width.hasValue);
+    EXPECT_EQ(width.start, 12);
+    EXPECT_EQ(width.nameEnd, 17);
+    EXPECT_EQ(width.valueStart, 18);
+    EXPECT_EQ(width.valueEnd, 19);
+}
+
+TEST(TagScannerTest, BlanksAroundEqualsBelongToTheArgument) {
+    std::vector<CTagToken> tokens = scan("<a href =  \"x y\" target= _top>");
+    ASSERT_EQ(tokens[0].arguments.size(), 2u);
+    const CArgToken& href = tokens[0].arguments[0];
+    EXPECT_EQ(href.raw, "href =  \"x y\"");
+    EXPECT_EQ(href.name, "HREF");
+    EXPECT_EQ(href.value, "X Y");
+    EXPECT_EQ(href.nameEnd - href.nameStart, 5); // "href " up to "="
+    EXPECT_EQ(tokens[0].arguments[1].value, "_TOP");
+}
+
+TEST(TagScannerTest, ValueLosesOneQuoteOnEachSideAndIsUpperCased) {
+    std::vector<CTagToken> tokens = scan("<a b=\"\"x\"\" c=\"it's \"q\"\" d=\" \">");
+    ASSERT_EQ(tokens.size(), 1u);
+    ASSERT_EQ(tokens[0].arguments.size(), 3u);
+    EXPECT_EQ(tokens[0].arguments[0].value, "\"X\"");
+    EXPECT_EQ(tokens[0].arguments[1].value, "IT'S \"Q\"");
+    EXPECT_EQ(tokens[0].arguments[2].value, " ");
+}
+
+TEST(TagScannerTest, ClosingTagArgumentsStartOneCharacterLater) {
+    std::vector<CTagToken> tokens = scan("</p x=1>");
+    ASSERT_EQ(tokens[0].arguments.size(), 1u);
+    EXPECT_EQ(tokens[0].arguments[0].start, 4);
+    EXPECT_EQ(tokens[0].arguments[0].name, "X");
+}
+
+TEST(TagScannerTest, SelfClosingSlashBelongsToNeitherNameNorArgument) {
+    std::vector<CTagToken> tokens = scan("<br/><br /><img src=\"a\"/><a href=dir/><//></><x y= />");
+    ASSERT_EQ(tokens.size(), 7u);
+    EXPECT_EQ(tokens[0].name, "BR");
+    EXPECT_EQ(tokens[0].text, "br/"); // the span stays as written
+    EXPECT_TRUE(tokens[1].arguments.empty());
+    EXPECT_EQ(tokens[2].arguments.size(), 1u);
+    EXPECT_EQ(tokens[2].arguments[0].value, "A");
+    EXPECT_EQ(tokens[3].arguments[0].value, "DIR/");
+    EXPECT_TRUE(tokens[4].closing);
+    EXPECT_EQ(tokens[4].name, "");
+    EXPECT_TRUE(tokens[5].closing);
+    EXPECT_EQ(tokens[5].name, "");
+    ASSERT_EQ(tokens[6].arguments.size(), 1u);
+    EXPECT_EQ(tokens[6].arguments[0].value, "");
+}
+
+TEST(TagScannerTest, OpenQuoteInValueRunsOnThroughTheTag) {
+    std::vector<CTagToken> tokens = scan("<a b=\"x c=d e=f>");
+    EXPECT_TRUE(tokens.empty()); // the ">" is inside the quote
+    tokens = scan("<a b=x\"y c=d>\">");
+    ASSERT_EQ(tokens.size(), 1u);
+    ASSERT_EQ(tokens[0].arguments.size(), 1u);
+    EXPECT_EQ(tokens[0].arguments[0].raw, "b=x\"y c=d>\"");
+}
+
+TEST(TagScannerTest, CarriageReturnIsNotWhiteSpace) {
+    std::vector<CTagToken> tokens = scan("<b\rx>");
+    EXPECT_EQ(tokens[0].name, "B\rX");
+}
+
+TEST(TagScannerTest, BytesOutsideAsciiAndNulPassThrough) {
+    using namespace std::string_literals;
+    std::string text = "<a\0 \xE9t\xC3\xA9=\xFF>"s;
+    std::vector<CTagToken> tokens = scan(text);
+    ASSERT_EQ(tokens.size(), 1u);
+    EXPECT_EQ(tokens[0].name, std::string("A\0", 2));
+    ASSERT_EQ(tokens[0].arguments.size(), 1u);
+    EXPECT_EQ(tokens[0].arguments[0].name, "\xE9T\xC3\xA9");
+    EXPECT_EQ(tokens[0].arguments[0].value, "\xFF");
+}
+
+TEST(TagScannerTest, HostileInputsEndWithoutTags) {
+    EXPECT_TRUE(scan(std::string(1 << 20, '<')).empty());
+    EXPECT_TRUE(scan("<" + std::string(1 << 20, '"')).empty());
+    EXPECT_TRUE(scan("<!--" + std::string(1 << 20, '-')).empty());
+    EXPECT_EQ(scan(std::string(1 << 20, '"') + "<b>").size(), 1u);
+    std::string manyArgs = "<a" + std::string(1 << 18, ' ');
+    for (int i = 0; i < 10000; ++i)
+        manyArgs += " x=\"\"";
+    EXPECT_EQ(scan(manyArgs + ">")[0].arguments.size(), 10000u);
+}
+
+} // namespace

@@ -1,0 +1,292 @@
+// Properties of the shipped default vocabulary, data/Data/Tags.txt, read with
+// the editor's own tag model and checked with its own checker.
+
+#include "html/CTagData.h"
+#include "html/CodeChecker.h"
+#include "html/ICheckSink.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kDataDir = std::string(TAGWRIGHT_SOURCE_DIR) + "/data/Data/";
+
+class CollectingSink : public ICheckSink {
+public:
+    void addLine(const CErrorLine& line) override {
+        if (line.error)
+            errors.push_back(line.message);
+    }
+    std::vector<std::string> errors;
+};
+
+class VocabularyTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        data_ = new CTagData();
+        loadResult_ = data_->LoadTagData(kDataDir + "Tags.txt", kDataDir + "Colors.txt");
+    }
+    static void TearDownTestSuite() {
+        delete data_;
+        data_ = nullptr;
+    }
+
+    static std::vector<std::string> errorsOf(const std::string& html) {
+        CollectingSink sink;
+        CheckDocument(*data_, "sample.html", html, sink);
+        return sink.errors;
+    }
+
+    static const CArgDef* argument(const std::string& tag, const std::string& name) {
+        const CTagDef* def = data_->FindTag(tag);
+        return def ? def->FindArgument(name) : nullptr;
+    }
+
+    static CTagData* data_;
+    static TagDataLoadResult loadResult_;
+};
+
+CTagData* VocabularyTest::data_ = nullptr;
+TagDataLoadResult VocabularyTest::loadResult_;
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// --- the file as a whole ------------------------------------------------------
+
+TEST_F(VocabularyTest, LoadsBothFilesAndEveryTagIsComplete) {
+    ASSERT_TRUE(loadResult_.ok());
+    ASSERT_FALSE(data_->tags().empty());
+    std::set<std::string> names;
+    for (const CTagDef& tag : data_->tags()) {
+        EXPECT_TRUE(names.insert(tag.name).second) << tag.name << " defined twice";
+        EXPECT_FALSE(tag.info.empty()) << tag.name;
+        EXPECT_FALSE(tag.group.empty()) << tag.name;
+        EXPECT_EQ(data_->FindTag(tag.name), &tag) << tag.name << " is not found by its name";
+    }
+}
+
+TEST_F(VocabularyTest, WithinRulesStayInsideTheLimitAndNameKnownTags) {
+    for (const CTagDef& tag : data_->tags()) {
+        ASSERT_FALSE(tag.within.empty()) << tag.name << " would be rejected everywhere";
+        EXPECT_LE(tag.within.size(), 10u) << tag.name;
+        for (size_t i = 0; i < tag.within.size(); ++i) {
+            if (tag.within[i] == "ROOT") {
+                EXPECT_EQ(i, 0u) << tag.name << ": ROOT only counts first";
+            } else {
+                EXPECT_NE(data_->FindTag(tag.within[i]), nullptr) << tag.name;
+            }
+        }
+    }
+}
+
+// Event handlers repeat on every element; only the common ones carry an info
+// line, the others would double the file for little use.
+bool isEventHandler(const CArgDef& arg) {
+    return arg.name.rfind("ON", 0) == 0 && arg.values.javascript && arg.values.values.empty();
+}
+
+TEST_F(VocabularyTest, EveryArgumentHasInfoAndAUniqueName) {
+    for (const CTagDef& tag : data_->tags()) {
+        std::set<std::string> seen;
+        for (const CArgDef& arg : tag.arguments) {
+            EXPECT_TRUE(seen.insert(arg.name).second) << tag.name << " " << arg.name;
+            if (!isEventHandler(arg)) {
+                EXPECT_FALSE(arg.info.empty()) << tag.name << " " << arg.name;
+            }
+            EXPECT_EQ(tag.FindArgument(arg.name), &arg) << tag.name << " " << arg.name;
+        }
+    }
+}
+
+TEST_F(VocabularyTest, CommonEventHandlersExplainThemselves) {
+    for (const char* name : {"ONCLICK", "ONLOAD", "ONMOUSEOVER", "ONCHANGE", "ONSUBMIT"}) {
+        const CArgDef* arg = argument("FORM", name);
+        ASSERT_NE(arg, nullptr) << name;
+        EXPECT_TRUE(isEventHandler(*arg)) << name;
+        EXPECT_FALSE(arg->info.empty()) << name;
+    }
+}
+
+TEST_F(VocabularyTest, EveryGroupAppearsInTheTreeWithItsTags) {
+    std::vector<TagTreeNode> tree = data_->FillTagTree(2);
+    ASSERT_EQ(tree.size(), data_->groups().size());
+    size_t tagsInTree = 0;
+    for (const TagTreeNode& group : tree) {
+        EXPECT_FALSE(group.children.empty()) << group.text;
+        tagsInTree += group.children.size();
+    }
+    EXPECT_EQ(tagsInTree, data_->tags().size());
+}
+
+TEST_F(VocabularyTest, TreeShowsTheDocumentSkeletonInReadingOrder) {
+    std::vector<TagTreeNode> tree = data_->FillTagTree(2);
+    ASSERT_FALSE(tree.empty());
+    std::vector<std::string> shown;
+    for (const TagTreeNode& tag : tree.front().children)
+        shown.push_back(tag.text);
+    auto position = [&](const std::string& name) {
+        return std::find(shown.begin(), shown.end(), name) - shown.begin();
+    };
+    EXPECT_EQ(position("!DOCTYPE"), 0);
+    EXPECT_LT(position("HTML"), position("HEAD"));
+    EXPECT_LT(position("HEAD"), position("BODY"));
+}
+
+// --- what the editor's dialogs read -------------------------------------------
+
+TEST_F(VocabularyTest, DialogValueListsAreFilled) {
+    const std::vector<std::pair<std::string, std::string>> lists = {
+        {"A", "TARGET"},    {"IMG", "ALIGN"},     {"IMG", "SUPPRESS"},
+        {"TABLE", "ALIGN"}, {"CAPTION", "ALIGN"}, {"FRAMESET", "FRAMEBORDER"},
+    };
+    for (const auto& [tag, arg] : lists)
+        EXPECT_FALSE(data_->GetValueNames(tag, arg).empty()) << tag << " " << arg;
+}
+
+TEST_F(VocabularyTest, EveryOfferedImageAndTableValueChecksClean) {
+    std::string html;
+    for (const std::string& align : data_->GetValueNames("IMG", "ALIGN"))
+        for (const std::string& suppress : data_->GetValueNames("IMG", "SUPPRESS"))
+            html += "<IMG SRC=\"a b.gif\" ALIGN=" + align + " SUPPRESS=" + suppress +
+                    " WIDTH=10 HEIGHT=10 BORDER=0 VSPACE=1 HSPACE=1 ISMAP>\n";
+    for (const std::string& align : data_->GetValueNames("TABLE", "ALIGN"))
+        html += "<TABLE BORDER=1 WIDTH=80% BGCOLOR=#ffcc00 COLS=1 ALIGN=" + align +
+                ">\n\t<TR>\n\t\t<TD>\n\t</TR>\n</TABLE>\n";
+    for (const std::string& align : data_->GetValueNames("CAPTION", "ALIGN"))
+        html += "<TABLE>\n\t<CAPTION ALIGN=" + align + ">c</CAPTION>\n</TABLE>\n";
+    EXPECT_EQ(joined(errorsOf(html)), "");
+}
+
+TEST_F(VocabularyTest, EveryOfferedTargetAndFrameBorderChecksClean) {
+    std::string html;
+    for (const std::string& target : data_->GetValueNames("A", "TARGET"))
+        html += "<A HREF=sub\\page.html TARGET=" + target + " NAME=n>caption</A>\n";
+    for (const std::string& border : data_->GetValueNames("FRAMESET", "FRAMEBORDER"))
+        html += "<FRAMESET COLS=\"100, *, 20%\" FRAMEBORDER=" + border +
+                " BORDER=2 BORDERCOLOR=Navy>\n\t<FRAME SRC=\"\">\n</FRAMESET>\n";
+    EXPECT_EQ(joined(errorsOf(html)), "");
+}
+
+TEST_F(VocabularyTest, FormatCommandsAndFontChecksClean) {
+    std::string html = "<B><I><U><STRIKE><FONT FACE=\"Times New Roman\" COLOR=\"#0a0b0c\" "
+                       "SIZE=3>x</FONT></STRIKE></U></I></B>\n<FONT COLOR=\"#000000\" SIZE=0>"
+                       "y</FONT>\n<CENTER>c</CENTER><BR><P>p\n";
+    for (int level = 1; level <= 6; ++level)
+        html += "<H" + std::to_string(level) + ">h</H" + std::to_string(level) + ">\n";
+    EXPECT_EQ(joined(errorsOf(html)), "");
+}
+
+// --- value kinds ----------------------------------------------------------------
+
+TEST_F(VocabularyTest, ResourceArgumentsAreLinksThatAcceptAnyAddress) {
+    const std::set<std::string> resources = {"HREF",   "SRC",        "ACTION",     "CITE",
+                                             "POSTER", "FORMACTION", "BACKGROUND", "LOWSRC"};
+    int seen = 0;
+    for (const CTagDef& tag : data_->tags())
+        for (const CArgDef& arg : tag.arguments)
+            if (resources.count(arg.name)) {
+                ++seen;
+                EXPECT_TRUE(arg.values.link) << tag.name << " " << arg.name;
+                EXPECT_TRUE(arg.values.IsValidValue("../DIR/PAGE.HTML#PART", data_->colors()))
+                    << tag.name << " " << arg.name;
+            }
+    EXPECT_GT(seen, 0);
+    ASSERT_NE(argument("OBJECT", "DATA"), nullptr);
+    EXPECT_TRUE(argument("OBJECT", "DATA")->values.link);
+}
+
+TEST_F(VocabularyTest, ColourArgumentsTakeNamesAndHexButNotWords) {
+    const CArgDef* bgcolor = argument("BODY", "BGCOLOR");
+    ASSERT_NE(bgcolor, nullptr);
+    EXPECT_TRUE(bgcolor->values.IsValidValue("ALICEBLUE", data_->colors()));
+    EXPECT_TRUE(bgcolor->values.IsValidValue("#FFCC00", data_->colors()));
+    EXPECT_FALSE(bgcolor->values.IsValidValue("BLUEISH", data_->colors()));
+}
+
+TEST_F(VocabularyTest, BooleanAttributesTakeTheBareFormAndTheirOwnName) {
+    EXPECT_EQ(joined(errorsOf("<input type=checkbox checked>\n<input checked=\"checked\" "
+                              "disabled=disabled>\n<select><option selected>x</select>")),
+              "");
+    EXPECT_EQ(joined(errorsOf("<input checked=yes>")), "Parameter to CHECKED is incorrect\n");
+}
+
+TEST_F(VocabularyTest, EnumeratedValuesAreCheckedWhateverTheirCase) {
+    EXPECT_EQ(joined(errorsOf("<input type=\"Email\"><form method=post></form>")), "");
+    EXPECT_EQ(joined(errorsOf("<input type=txt>")), "Parameter to TYPE is incorrect\n");
+}
+
+// --- placement ------------------------------------------------------------------
+
+TEST_F(VocabularyTest, FragmentsAndPagesWithoutOptionalTagsCheckClean) {
+    EXPECT_EQ(joined(errorsOf("<!DOCTYPE html>\n<title>t</title>\n<meta charset=utf-8>\n"
+                              "<link rel=stylesheet href=s.css>\n<h1>Head</h1>\n"
+                              "<p>Text with <a href=x.html>a link</a>.\n<ul><li>one<li>two</ul>\n"
+                              "<table><tr><td>cell</table>\n")),
+              "");
+    EXPECT_EQ(joined(errorsOf("<section><h2>x</h2><p>y</p></section>")), "");
+}
+
+TEST_F(VocabularyTest, StructuralMistakesAreReported) {
+    EXPECT_EQ(joined(errorsOf("<td>cell</td>")),
+              "<TD> cannot be placed here\n</TD> found before <TD>\n");
+    EXPECT_EQ(joined(errorsOf("<li>item")), "<LI> cannot be placed here\n");
+    EXPECT_EQ(joined(errorsOf("<frame src=a.html>")), "<FRAME> cannot be placed here\n");
+    EXPECT_EQ(joined(errorsOf("<table><tr></tr></table><tr>")), "<TR> cannot be placed here\n");
+    EXPECT_EQ(joined(errorsOf("<body>")), "<BODY> cannot be placed here\n");
+}
+
+TEST_F(VocabularyTest, RawTextElementsSuspendChecking) {
+    EXPECT_EQ(joined(errorsOf("<script>if (a<b && c>d) x = '<nonsense>';</script>\n"
+                              "<style>p > a { color: red }</style>\n"
+                              "<textarea><foo></textarea><title><bar></title>")),
+              "");
+    EXPECT_EQ(joined(errorsOf("<script></script><foo>")), "FOO is an unknown tag\n");
+}
+
+// --- attributes every element shares ----------------------------------------------
+
+TEST_F(VocabularyTest, HtmlElementsShareGlobalAndEventAttributesAndWildcards) {
+    for (const CTagDef& tag : data_->tags()) {
+        if (tag.group == "SVG" || tag.group == "MathML" || tag.name == "!DOCTYPE" ||
+            tag.name == "?XML")
+            continue;
+        for (const char* name :
+             {"ID", "CLASS", "STYLE", "TITLE", "LANG", "HIDDEN", "TABINDEX", "ONCLICK", "ONKEYDOWN",
+              "ONPOINTERDOWN", "DATA-ROW-ID", "ARIA-LABEL", "ROLE"})
+            EXPECT_NE(tag.FindArgument(name), nullptr) << tag.name << " " << name;
+    }
+}
+
+TEST_F(VocabularyTest, WindowEventsOnlyOnBodyAndFrameset) {
+    EXPECT_NE(argument("BODY", "ONLOAD"), nullptr);
+    EXPECT_NE(argument("BODY", "ONBEFOREUNLOAD"), nullptr);
+    EXPECT_NE(argument("FRAMESET", "ONBEFOREUNLOAD"), nullptr);
+    EXPECT_EQ(argument("DIV", "ONBEFOREUNLOAD"), nullptr);
+}
+
+TEST_F(VocabularyTest, MisspeltNamesAreStillUnknown) {
+    EXPECT_EQ(joined(errorsOf("<p clas=x onclik=y>t</p><blockqoute>")),
+              "CLAS Argument in P tag unknown\nONCLIK Argument in P tag unknown\n"
+              "BLOCKQOUTE is an unknown tag\n");
+}
+
+TEST_F(VocabularyTest, DocumentTypeDeclarationsCheckClean) {
+    EXPECT_EQ(joined(errorsOf("<!DOCTYPE html>\n<!doctype HTML>\n"
+                              "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
+                              "\"http://www.w3.org/TR/html4/frameset.dtd\">\n"
+                              "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\" "
+                              "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\n"
+                              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n")),
+              "");
+}
+
+} // namespace
