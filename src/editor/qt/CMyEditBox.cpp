@@ -8,6 +8,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QtMath>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -18,7 +19,7 @@ CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags, Ed
       colourTable_(settings) {
     colorizer_ = new EditorColorizer(model_, tags_, settings_, this);
     connect(colorizer_, &EditorColorizer::colored, this, [this](int, int) { Refresh(); });
-    measureFont();
+    measureFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -35,12 +36,23 @@ CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags, Ed
 
 CMyEditBox::~CMyEditBox() = default;
 
-void CMyEditBox::measureFont() {
-    font_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QFontMetrics metrics(font_);
+void CMyEditBox::setTextFont(const QFont& font) {
+    measureFont(font);
+    updateVerticalThumb();
+    updateHorizontalThumb();
+    Refresh();
+}
+
+void CMyEditBox::measureFont(const QFont& font) {
+    font_ = font;
     // The advance of a letter is the column width of a fixed-pitch font;
-    // the font's maximum width may belong to a wider fallback glyph.
-    charWidth_ = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+    // the font's maximum width may belong to a wider fallback glyph. The
+    // advance may be fractional: spacing the letters out to whole pixels
+    // keeps a run of text on the columns that the caret and mouse use.
+    const qreal advance = QFontMetricsF(font_).horizontalAdvance(QLatin1Char('M'));
+    charWidth_ = std::max(1, qCeil(advance));
+    font_.setLetterSpacing(QFont::AbsoluteSpacing, charWidth_ - advance);
+    const QFontMetrics metrics(font_);
     lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));
     ascent_ = metrics.ascent();
 }

@@ -41,6 +41,9 @@ public:
     void setCodeHelper(ICodeHelper* helper) { codeHelper_ = helper; }
 
     FileResult LoadFile(const std::filesystem::path& path);
+    // The text font (the system's fixed font at first); every cell takes
+    // the advance of "M", rounded up to whole pixels.
+    void setTextFont(const QFont& font);
     // Repaints the whole client area.
     void Refresh();
 
@@ -125,7 +128,7 @@ protected:
 
 private:
     ViewGeometry geometry() const;
-    void measureFont();
+    void measureFont(const QFont& font);
     void setTopOffset(int offset);
     int lineStartClamped(int line) const;
     int visibleRows() const;

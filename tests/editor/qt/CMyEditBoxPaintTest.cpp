@@ -1,6 +1,9 @@
 #include "EditBoxFixture.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QScrollBar>
+#include <cmath>
 
 namespace {
 
@@ -95,6 +98,36 @@ TEST_F(EditBoxPainting, TheCaretIsDrawnWhileFocused) {
     const QImage image = render();
     EXPECT_EQ(point.x, ViewGeometry::Margin + box->charWidth());
     EXPECT_NE(image.pixelColor(point.x, point.y + box->lineHeight() / 2), QColor(Qt::white));
+}
+
+} // namespace
+
+namespace {
+
+using EditBoxRunPainting = EditBoxFixture;
+
+// A long run followed by a run of another colour: the second run must start
+// on its own column even when the font's advance is not a whole pixel.
+TEST_F(EditBoxRunPainting, ARunAfterALongRunStartsOnItsOwnColumn) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (qreal size = 8.0; size < 16.0; size += 0.25) {
+        font.setPointSizeF(size);
+        const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+        if (advance - std::floor(advance) > 0.2 && advance - std::floor(advance) < 0.8) {
+            break;
+        }
+    }
+    box->setTextFont(font);
+    const std::string plain(40, 'M');
+    setText(plain + "<B>");
+    box->model().SetAttributes(41, 42, 2);
+    const QImage image = render();
+    const QColor green = colourOf(Green);
+    const QColor red = colourOf(Red);
+    EXPECT_EQ(pixelsNear(image, 40, 0, green), 0) << "the '<' cell holds no tag colour";
+    EXPECT_GT(pixelsNear(image, 39, 0, red), 0) << "the last M stands in its own cell";
+    EXPECT_GT(pixelsNear(image, 41, 0, green), 0) << "the B stands in its own cell";
+    EXPECT_EQ(pixelsNear(image, 42, 0, green), 0);
 }
 
 } // namespace
