@@ -22,6 +22,7 @@ run: deps build
 
 bench: build
 	./$(BUILD_DIR)/tagwright_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tagwright_ui_bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -3,6 +3,7 @@
 #include "html/TagTokenizer.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -42,19 +43,31 @@ bool CTagScanner::NextTag(CTagToken& token) {
     return true;
 }
 
-// Each character is looked at once: an abandoned tag resumes on the "<" that
-// abandoned it, never before, so no input makes the scan quadratic.
+// Plain text is crossed with memchr to the next '"' or '<'; inside quotes
+// only the closing '"' matters. An abandoned tag resumes on the "<" that
+// abandoned it, never before, and each memchr result is kept until the scan
+// passes it, so no input makes the scan quadratic.
 bool CTagScanner::findTag(size_t& start, size_t& end) {
     const size_t size = text_.size();
     bool quoted = false;
     while (position_ < size) {
-        unsigned char kind = kindOf(text_[position_]);
-        if (kind == Plain || kind == Close || (kind == Open && quoted)) {
-            ++position_;
-        } else if (kind == Quote) {
-            quoted = !quoted;
-            ++position_;
-        } else if (opensComment()) {
+        const size_t quote = nextAtOrAfterPosition('"', nextQuote_);
+        if (quoted) {
+            position_ = quote < size ? quote + 1 : size;
+            quoted = false;
+            continue;
+        }
+        const size_t open = nextAtOrAfterPosition('<', nextOpen_);
+        if (quote < open) {
+            position_ = quote + 1;
+            quoted = true;
+            continue;
+        }
+        position_ = open;
+        if (open >= size) {
+            return false;
+        }
+        if (opensComment()) {
             if (!skipComment())
                 return false;
         } else if (tagBody(start, end, quoted)) {
@@ -62,6 +75,16 @@ bool CTagScanner::findTag(size_t& start, size_t& end) {
         }
     }
     return false;
+}
+
+size_t CTagScanner::nextAtOrAfterPosition(char wanted, size_t& cached) const {
+    if (cached == kUnknown || cached < position_) {
+        const void* found = std::memchr(text_.data() + position_, wanted, text_.size() - position_);
+        cached = found == nullptr
+                     ? text_.size()
+                     : static_cast<size_t>(static_cast<const char*>(found) - text_.data());
+    }
+    return cached;
 }
 
 // Reads from the "<" at position_ to its ">". False when another "<" outside

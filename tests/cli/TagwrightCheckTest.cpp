@@ -1,5 +1,5 @@
 #include "html/FileText.h"
-#include "html/TempDirectory.h"
+#include "TempDir.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -50,7 +50,7 @@ protected:
         return arguments;
     }
 
-    TempDirectory dir;
+    TempDir dir;
     std::string tags;
     std::string colors;
     std::string out;

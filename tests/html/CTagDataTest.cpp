@@ -1,6 +1,6 @@
 #include "html/CTagData.h"
 
-#include "TempDirectory.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -185,7 +185,7 @@ TEST(TagDataTreeTest, EmptyGroupNameListsEveryResolvableTag) {
 }
 
 TEST(TagDataFileTest, LoadsFromFilesAndNamesEveryUnreadableOne) {
-    TempDirectory dir;
+    TempDir dir;
     std::string tags = dir.write("Tags.txt", "B\r\n{\r\n}\r\n");
     std::string colors = dir.write("Colors.txt", "red\r\n\r\nBlue");
     CTagData data;

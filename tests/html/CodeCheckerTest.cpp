@@ -1,7 +1,7 @@
 #include "html/CodeChecker.h"
 
 #include "GoldenDump.h"
-#include "TempDirectory.h"
+#include "TempDir.h"
 #include "html/CTagData.h"
 
 #include <gtest/gtest.h>
@@ -145,7 +145,7 @@ TEST_F(CodeCheckerTest, HostileDocumentsFinishWithTheirCount) {
 class CheckFilesTest : public CodeCheckerTest {};
 
 TEST_F(CheckFilesTest, EachFileIsFollowedByASeparator) {
-    TempDirectory dir;
+    TempDir dir;
     std::string first = dir.write("a.html", "<blink>");
     std::string second = dir.write("b.html", "<b></b>");
     GoldenDump::LogCollector sink;
@@ -164,7 +164,7 @@ TEST_F(CheckFilesTest, EachFileIsFollowedByASeparator) {
 }
 
 TEST_F(CheckFilesTest, UnreadableFileStopsTheRunAndKeepsWhatWasWritten) {
-    TempDirectory dir;
+    TempDir dir;
     std::string good = dir.write("a.html", "<blink>");
     std::string missing = (dir.path() / "none.html").string();
     std::string later = dir.write("c.html", "<blink>");
@@ -177,7 +177,7 @@ TEST_F(CheckFilesTest, UnreadableFileStopsTheRunAndKeepsWhatWasWritten) {
 }
 
 TEST_F(CheckFilesTest, OffsetsAreThoseOfTheTextWithLineFeedsOnly) {
-    TempDirectory dir;
+    TempDir dir;
     std::string path = dir.write("crlf.html", "<b>\r\n\r\r\n<blink>");
     GoldenDump::LogCollector sink;
     CheckFiles(data, {path}, sink);
@@ -187,7 +187,7 @@ TEST_F(CheckFilesTest, OffsetsAreThoseOfTheTextWithLineFeedsOnly) {
 }
 
 TEST_F(CheckFilesTest, BinaryFileIsCheckedWithoutTruncation) {
-    TempDirectory dir;
+    TempDir dir;
     using namespace std::string_literals;
     std::string bytes = "\0\xFF<blink>\0<\0>"s;
     std::string path = dir.write("bin.html", bytes);

@@ -8,9 +8,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QtMath>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 #include <algorithm>
 
 CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags, EditBoxHooks hooks,

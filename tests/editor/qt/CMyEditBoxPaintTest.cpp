@@ -108,7 +108,8 @@ using EditBoxRunPainting = EditBoxFixture;
 
 // A long run followed by a run of another colour: the second run must start
 // on its own column even when the font's advance is not a whole pixel.
-TEST_F(EditBoxRunPainting, ARunAfterALongRunStartsOnItsOwnColumn) {
+// A font size whose letters advance by a fraction of a pixel.
+QFont fractionalFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (qreal size = 8.0; size < 16.0; size += 0.25) {
         font.setPointSizeF(size);
@@ -117,7 +118,22 @@ TEST_F(EditBoxRunPainting, ARunAfterALongRunStartsOnItsOwnColumn) {
             break;
         }
     }
-    box->setTextFont(font);
+    return font;
+}
+
+TEST_F(EditBoxRunPainting, TheSelectionCoversExactlyItsOwnCells) {
+    box->setTextFont(fractionalFont());
+    setText(std::string(50, 'M') + "<");
+    box->SetSelection(40, 50, true);
+    const QImage image = render();
+    const QColor hiLight = colourOf(HiLight);
+    EXPECT_GT(pixelsNear(image, 49, 0, hiLight), 0);
+    EXPECT_EQ(pixelsNear(image, 50, 0, hiLight), 0) << "the '<' after the selection stays white";
+    EXPECT_EQ(pixelsNear(image, 39, 0, hiLight), 0);
+}
+
+TEST_F(EditBoxRunPainting, ARunAfterALongRunStartsOnItsOwnColumn) {
+    box->setTextFont(fractionalFont());
     const std::string plain(40, 'M');
     setText(plain + "<B>");
     box->model().SetAttributes(41, 42, 2);
