@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -14,15 +16,45 @@ inline char upper(char c) {
     return static_cast<char>(c - (lowerCase << 5));
 }
 
-// Copies and upper-cases in one pass, reusing target's storage.
+// upper() on all bytes of a word at once: a byte of 'a'..'z' loses bit 5,
+// any other byte, those at or above 0x80 included, stays as it is.
+template <typename Word> Word upperWord(Word word) {
+    constexpr Word kLowBytes = static_cast<Word>(~Word{0}) / 0xFF;
+    constexpr Word kHighBits = kLowBytes * 0x80;
+    Word sevenBits = word & ~kHighBits;
+    Word atLeastA = sevenBits + kLowBytes * (0x80 - 'a');
+    Word aboveZ = sevenBits + kLowBytes * (0x80 - 'z' - 1);
+    Word lowerCase = atLeastA & ~aboveZ & ~word & kHighBits;
+    return word ^ (lowerCase >> 2);
+}
+
+template <typename Word> void upperWordAt(const char* in, char* out, size_t at) {
+    Word word;
+    std::memcpy(&word, in + at, sizeof word);
+    word = upperWord(word);
+    std::memcpy(out + at, &word, sizeof word);
+}
+
+// Copies and upper-cases, reusing target's storage. Whole words at a time,
+// the last one overlapping the one before it, so that the short names and
+// values of tags need no byte loop of their own length.
 inline void assignUpper(std::string& target, std::string_view text) {
     const size_t size = text.size();
     if (target.size() != size)
         target.resize(size);
     char* out = target.data();
     const char* in = text.data();
-    for (size_t i = 0; i < size; ++i)
-        out[i] = upper(in[i]);
+    if (size >= sizeof(std::uint64_t)) {
+        for (size_t i = 0; i + sizeof(std::uint64_t) < size; i += sizeof(std::uint64_t))
+            upperWordAt<std::uint64_t>(in, out, i);
+        upperWordAt<std::uint64_t>(in, out, size - sizeof(std::uint64_t));
+    } else if (size >= sizeof(std::uint32_t)) {
+        upperWordAt<std::uint32_t>(in, out, 0);
+        upperWordAt<std::uint32_t>(in, out, size - sizeof(std::uint32_t));
+    } else {
+        for (size_t i = 0; i < size; ++i)
+            out[i] = upper(in[i]);
+    }
 }
 
 inline std::string upperCopy(std::string_view text) {

@@ -22,17 +22,10 @@ public:
 
 private:
     bool findTag(size_t& start, size_t& end);
-    bool tagBody(size_t& start, size_t& end, bool& quoted);
+    bool tagBody(size_t& start, size_t& end);
     bool opensComment() const;
     bool skipComment();
-    size_t nextAtOrAfterPosition(char wanted, size_t& cached) const;
-
-    static constexpr size_t kUnknown = static_cast<size_t>(-1);
 
     std::string_view text_;
     size_t position_ = 0;
-    // Where the next '"' and '<' at or after position_ stand (the text's
-    // size when there is none), so plain text is crossed with memchr.
-    size_t nextQuote_ = kUnknown;
-    size_t nextOpen_ = kUnknown;
 };

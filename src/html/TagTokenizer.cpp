@@ -1,13 +1,13 @@
 #include "html/TagTokenizer.h"
 
 #include "html/AsciiText.h"
+#include "html/ByteSearch.h"
 
 #include <algorithm>
 
 using AsciiText::isTagSpace;
 
 void TagTokenizer::fill(CTagToken& token) {
-    token.text = text_;
     size_t end = nameEnd();
     std::string_view body = withoutSelfClosingSlash(end);
     std::string_view name = body.substr(0, std::min(end, body.size()));
@@ -77,14 +77,14 @@ size_t TagTokenizer::argumentEnd(std::string_view body, size_t& i) {
 }
 
 // Runs to the first white space outside quotes; a quoted stretch is crossed
-// in one memchr.
+// in one search for its closing quote.
 size_t TagTokenizer::valueEnd(std::string_view body, size_t& i) {
     const size_t size = body.size();
     while (i < size) {
         if (quoted_) {
-            size_t close = body.find('"', i);
-            i = close == std::string_view::npos ? size : close + 1;
-            quoted_ = close == std::string_view::npos;
+            size_t close = ByteSearch::findAny<'"'>(body, i);
+            quoted_ = close >= size;
+            i = quoted_ ? size : close + 1;
         } else if (isTagSpace(body[i])) {
             break;
         } else {
@@ -94,6 +94,8 @@ size_t TagTokenizer::valueEnd(std::string_view body, size_t& i) {
     return i;
 }
 
+// Every field is written from locals and none is read back: loading a field
+// right after storing it can stall on store forwarding, once per argument.
 void TagTokenizer::addArgument(std::string_view body, size_t begin, size_t end, CTagToken& token) {
     // Reuses the argument records of the previous token, strings and all, so
     // that a scan allocates next to nothing once it is warm.
@@ -101,25 +103,27 @@ void TagTokenizer::addArgument(std::string_view body, size_t begin, size_t end, 
         token.arguments.emplace_back();
     CArgToken& argument = token.arguments[count_++];
     std::string_view raw = body.substr(begin, end - begin);
+    const int start = offset_ + static_cast<int>(begin);
+    const int stop = offset_ + static_cast<int>(end);
     argument.raw = raw;
-    argument.start = offset_ + static_cast<int>(begin);
-    argument.end = offset_ + static_cast<int>(end);
+    argument.start = start;
+    argument.end = stop;
+    argument.nameStart = start;
+    argument.valueEnd = stop;
     // The first "=" of raw is the one the argument scan stopped at.
-    size_t equals = equals_ == std::string_view::npos ? equals_ : equals_ - begin;
-    argument.hasValue = equals != std::string_view::npos;
-    if (!argument.hasValue) {
+    if (equals_ == std::string_view::npos) {
+        argument.hasValue = false;
         AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw));
         argument.value.clear();
-        argument.nameStart = argument.start;
-        argument.nameEnd = argument.end;
-        argument.valueStart = argument.valueEnd = argument.end;
+        argument.nameEnd = stop;
+        argument.valueStart = stop;
         return;
     }
+    const size_t equals = equals_ - begin;
+    argument.hasValue = true;
+    argument.nameEnd = start + static_cast<int>(equals);
+    argument.valueStart = start + static_cast<int>(equals) + 1;
     AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw.substr(0, equals)));
-    argument.nameStart = argument.start;
-    argument.nameEnd = argument.start + static_cast<int>(equals);
-    argument.valueStart = argument.nameEnd + 1;
-    argument.valueEnd = argument.end;
     std::string_view value = AsciiText::trimTagSpace(raw.substr(equals + 1));
     if (!value.empty() && value.front() == '"')
         value.remove_prefix(1);

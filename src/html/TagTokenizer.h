@@ -11,6 +11,8 @@ class TagTokenizer {
 public:
     TagTokenizer(std::string_view tagText, int offset) : text_(tagText), offset_(offset) {}
 
+    // Fills the name, closing flag and arguments of token; its text and span
+    // are the caller's.
     void fill(CTagToken& token);
 
 private:

@@ -161,6 +161,63 @@ TEST(TagScannerTest, BytesOutsideAsciiAndNulPassThrough) {
     EXPECT_EQ(tokens[0].arguments[0].value, "\xFF");
 }
 
+// Every offset of a tag against the eight-byte words the scanner reads, and
+// every distance from the end of the text, must give the same tokens, only
+// moved.
+TEST(TagScannerTest, TokensDoNotDependOnWhereTheTagStands) {
+    const std::string tags = "<a b=\"1>\"\"<2\" c=d>x\"y\"<i>\"<u>\"<br/><!--<q>-->";
+    std::vector<CTagToken> reference = scan(tags);
+    ASSERT_EQ(reference.size(), 3u);
+    for (int pad = 0; pad <= 17; ++pad) {
+        for (int tail = 0; tail <= 9; ++tail) {
+            std::string text = std::string(pad, '.') + tags + std::string(tail, '.');
+            std::vector<CTagToken> tokens = scan(text);
+            ASSERT_EQ(tokens.size(), reference.size()) << pad << " " << tail;
+            for (size_t t = 0; t < tokens.size(); ++t) {
+                EXPECT_EQ(tokens[t].start, reference[t].start + pad);
+                EXPECT_EQ(tokens[t].end, reference[t].end + pad);
+                EXPECT_EQ(tokens[t].name, reference[t].name);
+                EXPECT_EQ(tokens[t].text, reference[t].text);
+                ASSERT_EQ(tokens[t].arguments.size(), reference[t].arguments.size());
+                for (size_t a = 0; a < tokens[t].arguments.size(); ++a) {
+                    const CArgToken& got = tokens[t].arguments[a];
+                    const CArgToken& want = reference[t].arguments[a];
+                    EXPECT_EQ(got.raw, want.raw);
+                    EXPECT_EQ(got.value, want.value);
+                    EXPECT_EQ(got.start, want.start + pad);
+                    EXPECT_EQ(got.valueEnd, want.valueEnd + pad);
+                }
+            }
+        }
+    }
+}
+
+// The reusing form hands back the same token, so records left by a tag with
+// more arguments must neither leak into nor be missing from the next one.
+TEST(TagScannerTest, ReusedTokenMatchesFreshTokens) {
+    std::string text = "<a x=\"a long value beyond sixteen bytes\" y=2 z><b><c p=\"q\"></c>"
+                       "<d one two three four five six><e longer=\"again a long value here\">";
+    std::vector<CTagToken> fresh = scan(text);
+    CTagScanner scanner(text);
+    CTagToken reused;
+    size_t index = 0;
+    while (scanner.NextTag(reused)) {
+        ASSERT_LT(index, fresh.size());
+        const CTagToken& want = fresh[index++];
+        EXPECT_EQ(reused.name, want.name);
+        EXPECT_EQ(reused.start, want.start);
+        ASSERT_EQ(reused.arguments.size(), want.arguments.size()) << want.name;
+        for (size_t a = 0; a < want.arguments.size(); ++a) {
+            EXPECT_EQ(reused.arguments[a].name, want.arguments[a].name);
+            EXPECT_EQ(reused.arguments[a].value, want.arguments[a].value);
+            EXPECT_EQ(reused.arguments[a].hasValue, want.arguments[a].hasValue);
+            EXPECT_EQ(reused.arguments[a].valueStart, want.arguments[a].valueStart);
+        }
+    }
+    EXPECT_EQ(index, fresh.size());
+    EXPECT_EQ(index, 6u);
+}
+
 TEST(TagScannerTest, HostileInputsEndWithoutTags) {
     EXPECT_TRUE(scan(std::string(1 << 20, '<')).empty());
     EXPECT_TRUE(scan("<" + std::string(1 << 20, '"')).empty());
