@@ -51,7 +51,8 @@ template <unsigned char... Wanted> size_t findAny(std::string_view text, size_t 
     }
     for (; i < size; ++i) {
         unsigned char byte = static_cast<unsigned char>(data[i]);
-        if (((byte == Wanted) || ...))
+        const bool wanted = (... || (byte == Wanted));
+        if (wanted)
             return i;
     }
     return size;
