@@ -152,6 +152,9 @@ QToolBar* CMainWin::toolBar(int id) const {
 
 void CMainWin::registerChildCommands(std::function<bool(int)> handles) {
     childCommandSets_.push_back(std::move(handles));
+    if (QToolBar* secondRow = toolBar(Cmd::ToolsToolbar)) {
+        removeToolBarBreak(secondRow);
+    }
     for (auto& [id, bar] : toolBars_) {
         removeToolBar(bar);
         delete bar;

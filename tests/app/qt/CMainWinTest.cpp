@@ -137,3 +137,13 @@ TEST(TipDialog, SevenStepsOverThreeTipsShowTheFirst) {
     QTest::mouseClick(nextTip, Qt::LeftButton);
     EXPECT_EQ(dialog.currentTip(), "first");
 }
+
+TEST_F(MainWinTest, ANewKindOfChildRebuildsTheBarsInTheirRows) {
+    window()->registerChildCommands([](int id) { return id == Cmd::InsertTag; });
+    QToolBar* tools = window()->toolBar(Cmd::ToolsToolbar);
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(tools->actions().contains(action(Cmd::InsertTag)));
+    EXPECT_TRUE(window()->toolBarBreak(tools));
+    EXPECT_FALSE(window()->toolBarBreak(window()->toolBar(Cmd::FormatToolbar)));
+    EXPECT_EQ(window()->findChildren<QToolBar*>().size(), 4);
+}
