@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential cmake make pkg-config git
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
     libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     python3 python3-pyftpdlib
