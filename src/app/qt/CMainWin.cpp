@@ -215,6 +215,9 @@ void CMainWin::createWorkspace() {
     auto* files = new QTreeWidget(workspaceTabs_);
     files->setObjectName(QStringLiteral("Files"));
     files->setHeaderHidden(true);
+    // Until a project is opened the tree says so rather than stand empty.
+    auto* placeholder = new QTreeWidgetItem(files, {QStringLiteral("No project is open")});
+    placeholder->setFlags(Qt::NoItemFlags);
     workspaceTabs_->addTab(files, QStringLiteral("Files"));
     workspace_->setWidget(workspaceTabs_);
     workspace_->setMinimumWidth(220);
