@@ -99,7 +99,7 @@ void TagDataParser::argumentLine(std::string_view line) {
 }
 
 bool TagDataParser::argumentFlag(std::string_view line) {
-    CValueSpec& spec = argument_.values;
+    CValueSpec& valueSpec = argument_.values;
     struct Flag {
         std::string_view keyword;
         bool CValueSpec::*member;
@@ -113,7 +113,7 @@ bool TagDataParser::argumentFlag(std::string_view line) {
     };
     for (const Flag& flag : kFlags) {
         if (line == flag.keyword) {
-            spec.*flag.member = true;
+            valueSpec.*flag.member = true;
             return true;
         }
     }

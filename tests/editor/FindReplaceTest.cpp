@@ -1,26 +1,12 @@
 #include "editor/FindReplace.h"
 
+#include "ModelHelpers.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
-
-TextModel modelWith(std::string_view text) {
-    TextModel model;
-    model.ReplaceRange(0, 0, text);
-    model.setModified(false);
-    return model;
-}
-
-CMarkRecord userMark(int start, int end) {
-    return CMarkRecord{CMarkRecord::KindUser, start, end, 4, "Marked by User", nullptr};
-}
-
-std::string markedText(const TextModel& model, std::size_t index) {
-    const CMarkRecord& mark = model.marks().at(index);
-    return model.GetRangeText(mark.start, mark.end);
-}
 
 // ---- FindText ---------------------------------------------------------------
 

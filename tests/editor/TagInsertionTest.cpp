@@ -1,25 +1,11 @@
 #include "editor/TagInsertion.h"
 
+#include "ModelHelpers.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-TextModel modelWith(std::string_view text) {
-    TextModel model;
-    model.ReplaceRange(0, 0, text);
-    model.setModified(false);
-    return model;
-}
-
-CMarkRecord userMark(int start, int end) {
-    return CMarkRecord{CMarkRecord::KindUser, start, end, 4, "Marked by User", nullptr};
-}
-
-std::string markedText(const TextModel& model, std::size_t index) {
-    const CMarkRecord& mark = model.marks().at(index);
-    return model.GetRangeText(mark.start, mark.end);
-}
 
 TEST(InsertTagPair, BoldAroundASelectedLetterKeepsItSelected) {
     TextModel model = modelWith("axb");

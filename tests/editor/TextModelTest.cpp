@@ -1,5 +1,7 @@
 #include "editor/TextModel.h"
 
+#include "ModelHelpers.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -7,13 +9,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-TextModel modelWith(std::string_view text) {
-    TextModel model;
-    model.ReplaceRange(0, 0, text);
-    model.setModified(false);
-    return model;
-}
 
 TEST(TextModelLines, EmptyDocumentHasOneLineThatHasNoStart) {
     TextModel model;

@@ -1,5 +1,6 @@
 #include "editor/TextTransforms.h"
 
+#include "ModelHelpers.h"
 #include "editor/IMarkLink.h"
 #include "html/CTagData.h"
 
@@ -8,13 +9,6 @@
 #include <string>
 
 namespace {
-
-TextModel modelWith(std::string_view text) {
-    TextModel model;
-    model.ReplaceRange(0, 0, text);
-    model.setModified(false);
-    return model;
-}
 
 // DIV nests, P is marked (OPEN) and so never changes the depth.
 class SmartTabs : public ::testing::Test {
