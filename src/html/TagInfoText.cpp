@@ -1,6 +1,5 @@
 #include "html/TagInfoText.h"
 
-#include "editor/TextModel.h"
 #include "html/CCaretTag.h"
 #include "html/CTagData.h"
 
@@ -33,8 +32,4 @@ std::string TagInfoText(const CTagData& tagData, std::string_view text, int posi
             return argument->info;
     }
     return closing ? "End of " + definition->info : definition->info;
-}
-
-std::string TagInfoText(const CTagData& tagData, const TextModel& model, int position) {
-    return TagInfoText(tagData, model.text(), position, model.MarkReasonAt(position));
 }

@@ -5,7 +5,6 @@
 #include <string_view>
 
 class CTagData;
-class TextModel;
 
 // The description shown for a position of the text in the tooltip and the
 // status bar: the reason of a mark covering the position, else the info of
@@ -13,6 +12,3 @@ class TextModel;
 // tag), else "".
 std::string TagInfoText(const CTagData& tagData, std::string_view text, int position,
                         const std::optional<std::string>& markReason);
-
-// The same for an editor's text model, which supplies the mark.
-std::string TagInfoText(const CTagData& tagData, const TextModel& model, int position);

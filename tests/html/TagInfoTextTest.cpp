@@ -1,6 +1,5 @@
 #include "html/TagInfoText.h"
 
-#include "editor/TextModel.h"
 #include "html/CTagData.h"
 
 #include <gtest/gtest.h>
@@ -42,16 +41,6 @@ TEST_F(TagInfoTextTest, UnknownTagsAndArgumentsFallBack) {
 TEST_F(TagInfoTextTest, MarkReasonComesFirst) {
     EXPECT_EQ(info("<a>", 1, std::string("Marked by User")), "Marked by User");
     EXPECT_EQ(info("text", 1, std::string()), "");
-}
-
-TEST_F(TagInfoTextTest, ReadsTheMarksOfATextModel) {
-    TextModel model;
-    model.ReplaceRange(0, 0, "<a href=x>link</a>");
-    EXPECT_EQ(TagInfoText(data, model, 3), " Link target");
-    model.SetSelection(1, 2);
-    model.MarkSelection();
-    EXPECT_EQ(TagInfoText(data, model, 2), "Marked by User"); // the end offset counts
-    EXPECT_EQ(TagInfoText(data, model, 3), " Link target");
 }
 
 } // namespace

@@ -2,11 +2,12 @@
 
 #include "app/CommandIds.h"
 #include "app/FileFilter.h"
-#include "app/FormatCommands.h"
+#include "app/FormatCommandTable.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/IPlatformServices.h"
+#include "app/qt/MenuLayout.h"
 #include "dialogs/FontHtml.h"
 #include "editor/TagInsertion.h"
 #include "editor/TextTransforms.h"
@@ -18,22 +19,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QVBoxLayout>
-#include <array>
 
 namespace {
-
-constexpr std::array kEditCommands = {
-    Cmd::Undo,          Cmd::Redo,          Cmd::Cut,        Cmd::Copy,
-    Cmd::CopyPlainText, Cmd::Paste,         Cmd::Delete,     Cmd::SelectAll,
-    Cmd::ColorKey,      Cmd::MarkSelection, Cmd::RemoveMark, Cmd::RemoveAllMarks,
-};
-constexpr std::array kFileCommands = {Cmd::FileSave, Cmd::FileSaveAs, Cmd::FileClose};
-constexpr std::array kTransformCommands = {Cmd::SmartTabs, Cmd::UpperCase, Cmd::LowerCase,
-                                           Cmd::SmartCase};
 
 const QString kTooLong =
     QStringLiteral("The document would grow past its size limit of 1,048,574 bytes. Nothing was "
@@ -41,31 +34,6 @@ const QString kTooLong =
 
 // The Find dialog is modeless; a second Find brings the open one back.
 QPointer<CFindDlg> findDialog;
-
-// Commands of the editor's right-button menu; a 0 is a separator.
-constexpr std::array kContextMenu = {
-    Cmd::Undo,
-    Cmd::Redo,
-    0,
-    Cmd::Cut,
-    Cmd::Copy,
-    Cmd::CopyPlainText,
-    Cmd::Paste,
-    Cmd::Delete,
-    0,
-    Cmd::SelectAll,
-    0,
-    Cmd::FollowLink,
-    Cmd::ChooseParameter,
-    0,
-    Cmd::MarkSelection,
-    Cmd::RemoveMark,
-    Cmd::RemoveAllMarks,
-};
-
-template <typename Array> bool contains(const Array& ids, int id) {
-    return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
 
 bool clipboardHasText() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -82,6 +50,10 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
     hooks.showMessage = [this](const QString& text, const QString& caption) {
         services_.message(this, text, caption);
     };
+    hooks.isCommandKey = [&app](const QKeySequence& key) {
+        CMainWin* frame = app.mainWindow();
+        return frame != nullptr && frame->commands().isShortcut(key);
+    };
     editor_ = new CMyEditBox(app.settings(), app.tagData(), hooks, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -95,9 +67,7 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
 CChildWin::~CChildWin() = default;
 
 bool CChildWin::handlesCommand(int id) {
-    return contains(kEditCommands, id) || contains(kFileCommands, id) ||
-           contains(kTransformCommands, id) || FormatCommands::handles(id) || id == Cmd::Font ||
-           id == Cmd::Find;
+    return commandRows().handles(id);
 }
 
 void CChildWin::SetTitle(const QString& text) {
@@ -199,6 +169,7 @@ bool CChildWin::closeHandling() {
     case CEditorSettings::SaveCloseNo:
         break;
     default:
+        showBeforeAsking();
         answer = services_.askYesNoCancel(
             this, QStringLiteral("Do you want to save your document before closing?"),
             QStringLiteral("Quillmark Tagwright"));
@@ -214,6 +185,15 @@ bool CChildWin::closeHandling() {
     return true;
 }
 
+// When the program shuts down with several modified documents, the question
+// must stand over the document it is about.
+void CChildWin::showBeforeAsking() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (sub != nullptr && sub->mdiArea() != nullptr && sub->mdiArea()->activeSubWindow() != sub) {
+        sub->mdiArea()->setActiveSubWindow(sub);
+    }
+}
+
 void CChildWin::closeEvent(QCloseEvent* event) {
     if (closeHandling()) {
         event->accept();
@@ -222,106 +202,6 @@ void CChildWin::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (CMainWin* frame = app_.mainWindow()) {
         frame->setCloseCancelled();
-    }
-}
-
-bool CChildWin::editCommandState(int id, CommandState& state) const {
-    const TextModel& model = editor_->model();
-    const Selection selection = model.GetSelection();
-    const bool hasSelection = selection.start != selection.caret;
-    const bool useMarks = app_.state().UseMarks == 1;
-    const bool hasMarks = !model.marks().empty();
-    switch (id) {
-    case Cmd::Undo:
-        state.enabled = !model.undoList().empty();
-        return true;
-    case Cmd::Redo:
-        state.enabled = !model.redoList().empty();
-        return true;
-    case Cmd::Cut:
-    case Cmd::MarkSelection:
-        state.enabled = hasSelection;
-        return true;
-    case Cmd::Copy:
-        state.enabled = !useMarks || hasMarks;
-        state.text =
-            useMarks ? QStringLiteral("Copy Marks\tCtrl + C") : QStringLiteral("Copy\tCtrl + C");
-        return true;
-    case Cmd::Delete:
-        state.enabled = !useMarks || hasMarks;
-        state.text = useMarks ? QStringLiteral("Delete Marks\tDel") : QStringLiteral("Delete\tDel");
-        return true;
-    case Cmd::Paste:
-        state.enabled = clipboardHasText();
-        return true;
-    case Cmd::RemoveMark:
-        state.enabled = model.IsSelectionStartInMark();
-        return true;
-    case Cmd::RemoveAllMarks:
-        state.enabled = hasMarks;
-        return true;
-    case Cmd::CopyPlainText:
-    case Cmd::SelectAll:
-    case Cmd::ColorKey:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CChildWin::commandState(int id, CommandState& state) {
-    if (contains(kFileCommands, id) || FormatCommands::handles(id) || id == Cmd::Font ||
-        id == Cmd::Find) {
-        return true;
-    }
-    if (contains(kTransformCommands, id)) {
-        const Selection selection = editor_->model().GetSelection();
-        state.enabled = selection.start != selection.caret;
-        return true;
-    }
-    return editCommandState(id, state);
-}
-
-bool CChildWin::runEditCommand(int id) {
-    switch (id) {
-    case Cmd::Undo:
-        editor_->Undo();
-        return true;
-    case Cmd::Redo:
-        editor_->Redo();
-        return true;
-    case Cmd::Cut:
-        editor_->Cut();
-        return true;
-    case Cmd::Copy:
-        editor_->Copy();
-        return true;
-    case Cmd::CopyPlainText:
-        editor_->CopyPlainText();
-        return true;
-    case Cmd::Paste:
-        editor_->Paste();
-        return true;
-    case Cmd::Delete:
-        editor_->DeleteSelection();
-        return true;
-    case Cmd::SelectAll:
-        editor_->SelectAll();
-        return true;
-    case Cmd::ColorKey:
-        editor_->ColorKey();
-        return true;
-    case Cmd::MarkSelection:
-        editor_->MarkSelection();
-        return true;
-    case Cmd::RemoveMark:
-        editor_->RemoveMark();
-        return true;
-    case Cmd::RemoveAllMarks:
-        editor_->RemoveAllMarks();
-        return true;
-    default:
-        return false;
     }
 }
 
@@ -338,37 +218,6 @@ void CChildWin::afterRewrite(EditResult result) {
     editor_->ColorKey();
     editor_->Refresh();
     editor_->setFocus();
-}
-
-bool CChildWin::runTextCommand(int id) {
-    TextModel& model = editor_->model();
-    const bool useMarks = app_.state().UseMarks == 1;
-    if (FormatCommands::handles(id)) {
-        afterRewrite(FormatCommands::run(id, model, useMarks));
-        return true;
-    }
-    switch (id) {
-    case Cmd::SmartTabs:
-        afterRewrite(TextTransforms::SmartTabs(model, app_.tagData()));
-        return true;
-    case Cmd::UpperCase:
-        afterRewrite(TextTransforms::UpperCase(model));
-        return true;
-    case Cmd::LowerCase:
-        afterRewrite(TextTransforms::LowerCase(model));
-        return true;
-    case Cmd::SmartCase:
-        afterRewrite(TextTransforms::SmartCase(model));
-        return true;
-    case Cmd::Font:
-        runFont(useMarks);
-        return true;
-    case Cmd::Find:
-        openFind();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void CChildWin::runFont(bool useMarks) {
@@ -417,53 +266,132 @@ void CChildWin::openFind() {
     findDialog->activateWindow();
 }
 
-bool CChildWin::runCommand(int id) {
-    if (runTextCommand(id)) {
-        return true;
-    }
-    switch (id) {
-    case Cmd::FileSave:
-        if (!SaveDocument(true)) {
-            services_.message(this, QStringLiteral("Failed to save file."));
-        }
-        return true;
-    case Cmd::FileSaveAs:
-        saveAs();
-        return true;
-    case Cmd::FileClose:
-        // Close drops the document at once, without asking.
-        editor_->model().setModified(false);
-        if (QWidget* frame = parentWidget()) {
-            frame->close();
-        }
-        return true;
-    default:
-        return runEditCommand(id);
-    }
-}
-
 void CChildWin::showContextMenu(const QPoint& globalPos) {
     CMainWin* frame = app_.mainWindow();
     if (frame == nullptr) {
         return;
     }
-    CommandRegistry& commands = frame->commands();
-    commands.refresh();
+    frame->commands().refresh();
     QMenu menu(this);
-    bool pendingSeparator = false;
-    for (int id : kContextMenu) {
-        if (id == 0) {
-            pendingSeparator = !menu.isEmpty();
-            continue;
-        }
-        if (!commands.isHandled(id, this)) {
-            continue;
-        }
-        if (pendingSeparator) {
-            menu.addSeparator();
-            pendingSeparator = false;
-        }
-        menu.addAction(commands.action(id));
-    }
+    frame->fillMenu(&menu, ContextMenuLayout());
     menu.exec(globalPos);
+}
+
+namespace {
+
+void enabledWithSelection(CChildWin& window, int, CommandState& state) {
+    const Selection selection = window.editor().model().GetSelection();
+    state.enabled = selection.start != selection.caret;
+}
+
+// Copy and Delete act on the marks while Use Marks is on, and say so.
+void marksOrSelection(CChildWin& window, int id, CommandState& state) {
+    const bool useMarks = window.usesMarks();
+    state.enabled = !useMarks || !window.editor().model().marks().empty();
+    if (id == Cmd::Copy) {
+        state.text =
+            useMarks ? QStringLiteral("Copy Marks\tCtrl + C") : QStringLiteral("Copy\tCtrl + C");
+    } else {
+        state.text = useMarks ? QStringLiteral("Delete Marks\tDel") : QStringLiteral("Delete\tDel");
+    }
+}
+
+} // namespace
+
+const CommandRows<CChildWin>& CChildWin::commandRows() {
+    using Row = CommandRow<CChildWin>;
+    static const CommandRows<CChildWin> rows = [] {
+        std::vector<Row> list = {
+            {Cmd::FileSave, nullptr, [](CChildWin& w, int) { w.saveCommand(); }},
+            {Cmd::FileSaveAs, nullptr, [](CChildWin& w, int) { w.saveAs(); }},
+            {Cmd::FileClose, nullptr, [](CChildWin& w, int) { w.closeWindow(); }},
+            {Cmd::Undo,
+             [](CChildWin& w, int, CommandState& state) {
+                 state.enabled = !w.editor().model().undoList().empty();
+             },
+             [](CChildWin& w, int) { w.editor().Undo(); }},
+            {Cmd::Redo,
+             [](CChildWin& w, int, CommandState& state) {
+                 state.enabled = !w.editor().model().redoList().empty();
+             },
+             [](CChildWin& w, int) { w.editor().Redo(); }},
+            {Cmd::Cut, enabledWithSelection, [](CChildWin& w, int) { w.editor().Cut(); }},
+            {Cmd::Copy, marksOrSelection, [](CChildWin& w, int) { w.editor().Copy(); }},
+            {Cmd::CopyPlainText, nullptr, [](CChildWin& w, int) { w.editor().CopyPlainText(); }},
+            {Cmd::Paste,
+             [](CChildWin&, int, CommandState& state) { state.enabled = clipboardHasText(); },
+             [](CChildWin& w, int) { w.editor().Paste(); }},
+            {Cmd::Delete, marksOrSelection,
+             [](CChildWin& w, int) { w.editor().DeleteSelection(); }},
+            {Cmd::SelectAll, nullptr, [](CChildWin& w, int) { w.editor().SelectAll(); }},
+            {Cmd::ColorKey, nullptr, [](CChildWin& w, int) { w.editor().ColorKey(); }},
+            {Cmd::Find, nullptr, [](CChildWin& w, int) { w.openFind(); }},
+            {Cmd::MarkSelection, enabledWithSelection,
+             [](CChildWin& w, int) { w.editor().MarkSelection(); }},
+            {Cmd::RemoveMark,
+             [](CChildWin& w, int, CommandState& state) {
+                 state.enabled = w.editor().model().IsSelectionStartInMark();
+             },
+             [](CChildWin& w, int) { w.editor().RemoveMark(); }},
+            {Cmd::RemoveAllMarks,
+             [](CChildWin& w, int, CommandState& state) {
+                 state.enabled = !w.editor().model().marks().empty();
+             },
+             [](CChildWin& w, int) { w.editor().RemoveAllMarks(); }},
+            {Cmd::SmartTabs, enabledWithSelection,
+             [](CChildWin& w, int) {
+                 w.afterRewrite(TextTransforms::SmartTabs(w.editor().model(), w.app_.tagData()));
+             }},
+            {Cmd::UpperCase, enabledWithSelection,
+             [](CChildWin& w, int) {
+                 w.afterRewrite(TextTransforms::UpperCase(w.editor().model()));
+             }},
+            {Cmd::LowerCase, enabledWithSelection,
+             [](CChildWin& w, int) {
+                 w.afterRewrite(TextTransforms::LowerCase(w.editor().model()));
+             }},
+            {Cmd::SmartCase, enabledWithSelection,
+             [](CChildWin& w, int) {
+                 w.afterRewrite(TextTransforms::SmartCase(w.editor().model()));
+             }},
+            {Cmd::Font, nullptr, [](CChildWin& w, int) { w.runFont(w.usesMarks()); }},
+        };
+        for (const FormatCommand& format : AllFormatCommands()) {
+            list.push_back({format.id, nullptr, [](CChildWin& w, int id) {
+                                w.afterRewrite(FormatCommands::run(
+                                    *FindFormatTag(id), w.editor().model(), w.usesMarks()));
+                            }});
+        }
+        return CommandRows<CChildWin>(std::move(list));
+    }();
+    return rows;
+}
+
+bool CChildWin::usesMarks() const {
+    return app_.state().UseMarks == 1;
+}
+
+bool CChildWin::commandState(int id, CommandState& state) {
+    return commandRows().state(*this, id, state);
+}
+
+bool CChildWin::runCommand(int id) {
+    return commandRows().run(*this, id);
+}
+
+void CChildWin::saveCommand() {
+    if (!SaveDocument(true)) {
+        services_.message(this, QStringLiteral("Failed to save file."));
+    }
+}
+
+// File > Close goes through the same close handling as the window's own
+// close button, so unsaved edits are saved, asked about or dropped as the
+// user's save policy says.
+void CChildWin::closeWindow() {
+    if (QWidget* frame = parentWidget()) {
+        frame->close();
+    } else {
+        close();
+    }
 }

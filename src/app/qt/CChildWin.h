@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qt/CommandRows.h"
 #include "app/qt/ICommandTarget.h"
 #include "editor/TextModel.h"
 
@@ -21,8 +22,12 @@ public:
     CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* parent = nullptr);
     ~CChildWin() override;
 
+    // The commands of a document window.
+    static const CommandRows<CChildWin>& commandRows();
     // Whether a document window handles id at all.
     static bool handlesCommand(int id);
+    // Whether commands act on the marks instead of the selection.
+    bool usesMarks() const;
 
     CMyEditBox& editor() const { return *editor_; }
     const std::string& path() const { return path_; }
@@ -54,9 +59,9 @@ protected:
 
 private:
     bool closeHandling();
-    bool editCommandState(int id, CommandState& state) const;
-    bool runEditCommand(int id);
-    bool runTextCommand(int id);
+    void showBeforeAsking();
+    void saveCommand();
+    void closeWindow();
     void runFont(bool useMarks);
     void openFind();
     // Shows what an edit command came to: a refusal, or the new text

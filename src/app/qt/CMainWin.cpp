@@ -7,9 +7,11 @@
 #include "app/qt/CTipDlg.h"
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/DocumentCommands.h"
+#include "editor/qt/CMyEditBox.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QIcon>
@@ -18,45 +20,16 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <array>
 
 namespace {
 
 constexpr int kSeparator = 0;
 constexpr int kRecentCount = 5;
-
-struct ToolBarLayout {
-    int id;
-    const char* title;
-    std::vector<int> buttons;
-};
-
-std::array<ToolBarLayout, 4> toolBarLayouts() {
-    return {{
-        {Cmd::StandardToolbar,
-         "Standard",
-         {Cmd::NewFromTemplate, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAll, kSeparator,
-          Cmd::Cut, Cmd::Copy, Cmd::Paste, kSeparator, Cmd::Undo, Cmd::Redo, kSeparator,
-          Cmd::MarkSelection, Cmd::RemoveMark, Cmd::UseMarks}},
-        {Cmd::FormatToolbar,
-         "Format",
-         {Cmd::Font, kSeparator, Cmd::Bold, Cmd::Italic, Cmd::Underline, Cmd::Center, kSeparator,
-          Cmd::Header1, Cmd::Header1 + 1, Cmd::Header1 + 2, Cmd::Header1 + 3, Cmd::Header1 + 4,
-          Cmd::Header1 + 5, kSeparator, Cmd::LineBreak, Cmd::Paragraph}},
-        {Cmd::ToolsToolbar,
-         "Tools",
-         {Cmd::InsertTag, kSeparator, Cmd::InsertImage, Cmd::InsertTable, Cmd::InsertFrames,
-          Cmd::InsertAnchor, kSeparator, Cmd::Preview, Cmd::Check, Cmd::ValidateLinks}},
-        {Cmd::ProjectToolbar,
-         "Project",
-         {Cmd::ProjectSettings, Cmd::AddFiles, kSeparator, Cmd::ProjectLinkValidation,
-          Cmd::CheckProject, Cmd::Upload}},
-    }};
-}
 
 // Adds the offered ids, with separators only between groups that show.
 template <typename AddAction, typename AddSeparator>
@@ -104,12 +77,11 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainWin::onSubWindowActivated);
     connect(this, &CMainWin::recentFileChosen, this,
             [this](const QString& path) { documents_->OpenFile(path.toStdString(), false); });
-    // Toolbar buttons follow the state of their commands the way menus do
-    // before they open: re-evaluated whenever the program is idle.
-    auto* idle = new QTimer(this);
-    idle->setInterval(150);
-    connect(idle, &QTimer::timeout, commands_, &CommandRegistry::refresh);
-    idle->start();
+    // Toolbar buttons follow the state of their commands: re-evaluated on
+    // every change that a rule reads (the editors and input events tell the
+    // registry themselves).
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, commands_,
+            &CommandRegistry::scheduleRefresh);
     commands_->refresh();
 }
 
@@ -179,7 +151,7 @@ bool CMainWin::isOffered(int id) const {
 }
 
 void CMainWin::createToolBars() {
-    for (const ToolBarLayout& layout : toolBarLayouts()) {
+    for (const ToolBarLayout& layout : ToolBarLayouts()) {
         if (layout.id == Cmd::ToolsToolbar) {
             addToolBarBreak();
         }
@@ -191,6 +163,7 @@ void CMainWin::createToolBars() {
             [this, bar](int id) { bar->addAction(commands_->action(id)); },
             [bar] { bar->addSeparator(); });
         addToolBar(Qt::TopToolBarArea, bar);
+        connect(bar, &QToolBar::visibilityChanged, commands_, &CommandRegistry::scheduleRefresh);
         bar->setVisible(!bar->actions().isEmpty());
         toolBars_.emplace_back(layout.id, bar);
     }
@@ -222,6 +195,8 @@ void CMainWin::createWorkspace() {
     workspace_->setWidget(workspaceTabs_);
     workspace_->setMinimumWidth(220);
     addDockWidget(Qt::LeftDockWidgetArea, workspace_);
+    connect(workspace_, &QDockWidget::visibilityChanged, commands_,
+            &CommandRegistry::scheduleRefresh);
 }
 
 MenuBarKind CMainWin::activeKind() const {
@@ -351,6 +326,10 @@ QMdiSubWindow* CMainWin::addChild(QWidget* child, int kind) {
     sub->setProperty("kind", kind);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &QWidget::windowTitleChanged, this, &CMainWin::updateTitle);
+    if (auto* document = qobject_cast<CChildWin*>(child)) {
+        connect(&document->editor(), &CMyEditBox::changed, commands_,
+                &CommandRegistry::scheduleRefresh);
+    }
     sub->showMaximized();
     mdiArea_->setActiveSubWindow(sub);
     return sub;
@@ -374,77 +353,25 @@ QWidget* CMainWin::barFor(int id) const {
     return toolBar(id);
 }
 
-bool CMainWin::commandState(int id, CommandState& state) {
-    if (documents_->commandState(id, state)) {
-        return true;
+// Cascaded windows overlap by a title bar's height, each two thirds of the
+// area, so that every caption shows and each window is still useful.
+void CMainWin::cascade() {
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    const QRect area = mdiArea_->viewport()->rect();
+    const QSize size(std::max(area.width() * 2 / 3, 1), std::max(area.height() * 2 / 3, 1));
+    const int step = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 16);
+    const int room =
+        std::max(std::min(area.width() - size.width(), area.height() - size.height()), 0);
+    const int steps = std::max(room / step, 1);
+    for (int i = 0; i < static_cast<int>(windows.size()); ++i) {
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        const int offset = (i % steps) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
     }
-    const RecentList* recent = nullptr;
-    int slot = 0;
-    if (id >= Cmd::RecentFile0 && id < Cmd::RecentFile0 + kRecentCount) {
-        recent = &app_.recentFiles();
-        slot = id - Cmd::RecentFile0;
-    } else if (id >= Cmd::RecentProject0 && id < Cmd::RecentProject0 + kRecentCount) {
-        return false; // projects arrive with the project commands
-    }
-    if (recent != nullptr) {
-        state.enabled = static_cast<std::size_t>(slot) < recent->size();
-        if (state.enabled) {
-            state.text = QString::fromStdString(recent->entries()[static_cast<std::size_t>(slot)]);
-        }
-        return true;
-    }
-    if (QWidget* bar = barFor(id)) {
-        const auto* toolBarWidget = qobject_cast<const QToolBar*>(bar);
-        if (toolBarWidget != nullptr && toolBarWidget->actions().isEmpty()) {
-            return false;
-        }
-        state.checkable = true;
-        state.checked = bar->isVisible();
-        return true;
-    }
-    switch (id) {
-    case Cmd::UseMarks:
-        state.checkable = true;
-        state.checked = app_.state().UseMarks == 1;
-        return true;
-    case Cmd::Exit:
-    case Cmd::Cascade:
-    case Cmd::TileHorizontal:
-    case Cmd::TileVertical:
-    case Cmd::NextWindow:
-    case Cmd::TipOfTheDay:
-    case Cmd::About:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainWin::runViewCommand(int id) {
-    QWidget* bar = barFor(id);
-    if (bar == nullptr) {
-        return false;
-    }
-    bar->setVisible(!bar->isVisible());
-    return true;
-}
-
-bool CMainWin::runWindowCommand(int id) {
-    switch (id) {
-    case Cmd::Cascade:
-        mdiArea_->cascadeSubWindows();
-        return true;
-    case Cmd::TileHorizontal:
-        tile(Qt::Vertical);
-        return true;
-    case Cmd::TileVertical:
-        tile(Qt::Horizontal);
-        return true;
-    case Cmd::NextWindow:
-        mdiArea_->activateNextSubWindow();
-        return true;
-    default:
-        return false;
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow()) {
+        active->raise();
     }
 }
 
@@ -470,48 +397,7 @@ void CMainWin::tile(Qt::Orientation stacking) {
     }
 }
 
-bool CMainWin::runCommand(int id) {
-    if (documents_->runCommand(id)) {
-        return true;
-    }
-    if (id >= Cmd::RecentFile0 && id < Cmd::RecentFile0 + kRecentCount) {
-        const auto& entries = app_.recentFiles().entries();
-        const auto slot = static_cast<std::size_t>(id - Cmd::RecentFile0);
-        if (slot < entries.size()) {
-            emit recentFileChosen(QString::fromStdString(entries[slot]));
-        }
-        return true;
-    }
-    if (runViewCommand(id) || runWindowCommand(id)) {
-        return true;
-    }
-    switch (id) {
-    case Cmd::UseMarks:
-        app_.state().UseMarks = app_.state().UseMarks == 1 ? 0 : 1;
-        commands_->refresh();
-        return true;
-    case Cmd::Exit:
-        exiting_ = true;
-        QApplication::exit(0);
-        return true;
-    case Cmd::TipOfTheDay: {
-        const QString tips = QString::fromStdString(app_.state().InstallDir) + "Help/Tips.txt";
-        CTipDlg(tips, CTipDlg::stepsForNow(), this).exec();
-        return true;
-    }
-    case Cmd::About:
-        CAboutDlg(this).exec();
-        return true;
-    default:
-        return false;
-    }
-}
-
 void CMainWin::closeEvent(QCloseEvent* event) {
-    if (exiting_) {
-        event->accept();
-        return;
-    }
     app_.closeProject();
     closeCancelled_ = false;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
@@ -522,4 +408,93 @@ void CMainWin::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     app_.SaveSettings();
+}
+
+namespace {
+
+void showRecentFile(CMainWin& window, int id, CommandState& state) {
+    const auto& entries = window.recentFiles().entries();
+    const auto slot = static_cast<std::size_t>(id - Cmd::RecentFile0);
+    state.enabled = slot < entries.size();
+    if (state.enabled) {
+        state.text = QString::fromStdString(entries[slot]);
+    }
+}
+
+void openRecentFile(CMainWin& window, int id) {
+    const auto& entries = window.recentFiles().entries();
+    const auto slot = static_cast<std::size_t>(id - Cmd::RecentFile0);
+    if (slot < entries.size()) {
+        emit window.recentFileChosen(QString::fromStdString(entries[slot]));
+    }
+}
+
+} // namespace
+
+const CommandRows<CMainWin>& CMainWin::commandRows() {
+    using Row = CommandRow<CMainWin>;
+    static const CommandRows<CMainWin> rows = [] {
+        std::vector<Row> list = {
+            {Cmd::UseMarks,
+             [](CMainWin& w, int, CommandState& state) {
+                 state.checkable = true;
+                 state.checked = w.app_.state().UseMarks == 1;
+             },
+             [](CMainWin& w, int) {
+                 w.app_.state().UseMarks = w.app_.state().UseMarks == 1 ? 0 : 1;
+                 w.commands_->refresh();
+             }},
+            {Cmd::Exit, nullptr, [](CMainWin& w, int) { w.close(); }},
+            {Cmd::Cascade, nullptr, [](CMainWin& w, int) { w.cascade(); }},
+            {Cmd::TileHorizontal, nullptr, [](CMainWin& w, int) { w.tile(Qt::Vertical); }},
+            {Cmd::TileVertical, nullptr, [](CMainWin& w, int) { w.tile(Qt::Horizontal); }},
+            {Cmd::NextWindow, nullptr,
+             [](CMainWin& w, int) { w.mdiArea_->activateNextSubWindow(); }},
+            {Cmd::TipOfTheDay, nullptr, [](CMainWin& w, int) { w.showTips(); }},
+            {Cmd::About, nullptr, [](CMainWin& w, int) { CAboutDlg(&w).exec(); }},
+        };
+        for (int slot = 0; slot < kRecentCount; ++slot) {
+            list.push_back({Cmd::RecentFile0 + slot, showRecentFile, openRecentFile});
+        }
+        for (const int bar : {Cmd::StandardToolbar, Cmd::FormatToolbar, Cmd::ToolsToolbar,
+                              Cmd::ProjectToolbar, Cmd::ProjectBar, Cmd::StatusBar}) {
+            list.push_back({bar,
+                            [](CMainWin& w, int id, CommandState& state) {
+                                state.checkable = true;
+                                state.checked = w.barFor(id)->isVisible();
+                            },
+                            [](CMainWin& w, int id) {
+                                QWidget* shown = w.barFor(id);
+                                shown->setVisible(!shown->isVisible());
+                            }});
+        }
+        return CommandRows<CMainWin>(std::move(list));
+    }();
+    return rows;
+}
+
+// A toolbar without a single command to offer is neither shown nor listed.
+bool CMainWin::isEmptyToolBar(int id) const {
+    const auto* bar = qobject_cast<const QToolBar*>(barFor(id));
+    return bar != nullptr && bar->actions().isEmpty();
+}
+
+bool CMainWin::commandState(int id, CommandState& state) {
+    if (documents_->commandState(id, state)) {
+        return true;
+    }
+    return !isEmptyToolBar(id) && commandRows().state(*this, id, state);
+}
+
+bool CMainWin::runCommand(int id) {
+    return documents_->runCommand(id) || commandRows().run(*this, id);
+}
+
+RecentList& CMainWin::recentFiles() const {
+    return app_.recentFiles();
+}
+
+void CMainWin::showTips() {
+    const QString tips = QString::fromStdString(app_.state().InstallDir) + "Help/Tips.txt";
+    CTipDlg(tips, CTipDlg::stepsForNow(), this).exec();
 }

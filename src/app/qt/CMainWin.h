@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qt/CommandRows.h"
 #include "app/qt/ICommandTarget.h"
 #include "app/qt/MenuLayout.h"
 
@@ -20,6 +21,7 @@ class QMdiSubWindow;
 class QMenu;
 class QTabWidget;
 class QToolBar;
+class RecentList;
 
 // The main window: the MDI area with the document and error log windows, the
 // menu bar of the active window's kind, four toolbars, the status bar and the
@@ -59,6 +61,13 @@ public:
     // Puts text into the status bar's message pane.
     void showMessage(const QString& text);
 
+    // The main window's own commands (the document operations have theirs).
+    static const CommandRows<CMainWin>& commandRows();
+    RecentList& recentFiles() const;
+    // Adds the offered commands of entries to menu, with separators only
+    // between groups that show.
+    void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
+
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;
 
@@ -78,15 +87,15 @@ private:
     void createStatusBar();
     void createWorkspace();
     void rebuildMenuBar();
-    void fillMenu(QMenu* menu, const std::vector<MenuEntry>& entries);
     void fillRecentMenu(QMenu* menu, int firstId);
     void fillWindowMenu(QMenu* menu);
     bool isOffered(int id) const;
     ICommandTarget* activeChildTarget() const;
     MenuBarKind activeKind() const;
-    bool runViewCommand(int id);
-    bool runWindowCommand(int id);
+    bool isEmptyToolBar(int id) const;
+    void cascade();
     void tile(Qt::Orientation stacking);
+    void showTips();
     QWidget* barFor(int id) const;
 
     void onSubWindowActivated();
@@ -103,5 +112,4 @@ private:
     MenuBarKind shownKind_ = MenuBarKind::NoChild;
     bool menusBuilt_ = false;
     bool closeCancelled_ = false;
-    bool exiting_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -49,15 +50,36 @@ CommandRegistry::CommandRegistry(QWidget* owner, ICommandTarget& frame, ChildTar
 // possible (Ctrl+M right after selecting). The rules are asked again before
 // the shortcut map sees a key with Ctrl or Alt.
 bool CommandRegistry::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        scheduleRefresh();
+        break;
+    default:
+        break;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         QObject* focus = QGuiApplication::focusObject();
-        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 &&
-            (focus == nullptr || watched == focus)) {
+        const bool commandKey = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
+                                isShortcut(QKeySequence(key->keyCombination()));
+        if (commandKey && (focus == nullptr || watched == focus)) {
             refresh();
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool CommandRegistry::isShortcut(const QKeySequence& key) const {
+    for (const auto& [id, action] : actions_) {
+        if (action->shortcuts().contains(key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QAction* CommandRegistry::action(int id) const {
@@ -92,6 +114,17 @@ void CommandRegistry::apply(int id, QAction* action, const CommandState* state) 
     }
 }
 
+void CommandRegistry::scheduleRefresh() {
+    if (refreshPending_) {
+        return;
+    }
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refresh();
+    });
+}
+
 void CommandRegistry::refresh() {
     for (const auto& [id, action] : actions_) {
         CommandState state;
@@ -109,8 +142,7 @@ bool CommandRegistry::execute(int id) {
         return false;
     }
     ICommandTarget* child = activeChild_();
-    if (child != nullptr && child->runCommand(id)) {
-        return true;
-    }
-    return frame_.runCommand(id);
+    const bool ran = (child != nullptr && child->runCommand(id)) || frame_.runCommand(id);
+    scheduleRefresh();
+    return ran;
 }

@@ -134,36 +134,28 @@ void DocumentCommands::showNewFileDialog() {
     }
 }
 
+const CommandRows<DocumentCommands>& DocumentCommands::commandRows() {
+    static const CommandRows<DocumentCommands> rows({
+        {Cmd::FileNew, nullptr, [](DocumentCommands& d, int) { d.showNewFileDialog(); }},
+        {Cmd::NewFromTemplate, nullptr,
+         [](DocumentCommands& d, int) { d.newFromDefaultTemplate(); }},
+        {Cmd::FileOpen, nullptr, [](DocumentCommands& d, int) { d.openWithDialog(); }},
+        {Cmd::FileSaveAll,
+         [](DocumentCommands& d, int, CommandState& state) {
+             state.enabled = d.frame_.activeDocument() != nullptr;
+         },
+         [](DocumentCommands& d, int) {
+             d.SaveAll(true);
+             d.frame_.clearCloseCancelled();
+         }},
+    });
+    return rows;
+}
+
 bool DocumentCommands::commandState(int id, CommandState& state) {
-    switch (id) {
-    case Cmd::FileNew:
-    case Cmd::NewFromTemplate:
-    case Cmd::FileOpen:
-        return true;
-    case Cmd::FileSaveAll:
-        state.enabled = frame_.activeDocument() != nullptr;
-        return true;
-    default:
-        return false;
-    }
+    return commandRows().state(*this, id, state);
 }
 
 bool DocumentCommands::runCommand(int id) {
-    switch (id) {
-    case Cmd::FileNew:
-        showNewFileDialog();
-        return true;
-    case Cmd::NewFromTemplate:
-        newFromDefaultTemplate();
-        return true;
-    case Cmd::FileOpen:
-        openWithDialog();
-        return true;
-    case Cmd::FileSaveAll:
-        SaveAll(true);
-        frame_.clearCloseCancelled();
-        return true;
-    default:
-        return false;
-    }
+    return commandRows().run(*this, id);
 }

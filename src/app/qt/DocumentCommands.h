@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qt/CommandRows.h"
 #include "app/qt/ICommandTarget.h"
 
 #include <QString>
@@ -29,6 +30,8 @@ public:
 
     // The document window whose path is exactly path, or null.
     CChildWin* findDocument(const std::string& path) const;
+
+    static const CommandRows<DocumentCommands>& commandRows();
 
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;

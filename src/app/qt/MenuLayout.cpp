@@ -40,7 +40,7 @@ MenuLayout editMenu() {
 }
 
 MenuLayout viewMenu() {
-    return {QStringLiteral("&View"),
+    return {QStringLiteral("View"),
             {cmd(Cmd::StandardToolbar), cmd(Cmd::FormatToolbar), cmd(Cmd::ToolsToolbar),
              cmd(Cmd::ProjectToolbar), cmd(Cmd::ProjectBar), cmd(Cmd::StatusBar)}};
 }
@@ -50,7 +50,7 @@ MenuLayout formatMenu() {
     for (int i = 0; i < 6; ++i) {
         headers.push_back(cmd(Cmd::Header1 + i));
     }
-    return {QStringLiteral("F&ormat"),
+    return {QStringLiteral("Fo&rmat"),
             {cmd(Cmd::Font), separator(), cmd(Cmd::Bold), cmd(Cmd::Italic), cmd(Cmd::Underline),
              cmd(Cmd::Center), separator(), sub(QStringLiteral("&Header"), headers), separator(),
              cmd(Cmd::LineBreak), cmd(Cmd::Paragraph)}};
@@ -101,4 +101,48 @@ std::vector<MenuLayout> MenuBarLayout(MenuBarKind kind) {
         break;
     }
     return {fileMenu(), viewMenu(), projectMenu(), toolsMenu(false), helpMenu()};
+}
+
+std::vector<MenuEntry> ContextMenuLayout() {
+    return {cmd(Cmd::Undo),
+            cmd(Cmd::Redo),
+            separator(),
+            cmd(Cmd::Cut),
+            cmd(Cmd::Copy),
+            cmd(Cmd::CopyPlainText),
+            cmd(Cmd::Paste),
+            cmd(Cmd::Delete),
+            separator(),
+            cmd(Cmd::SelectAll),
+            separator(),
+            cmd(Cmd::FollowLink),
+            cmd(Cmd::ChooseParameter),
+            separator(),
+            cmd(Cmd::MarkSelection),
+            cmd(Cmd::RemoveMark),
+            cmd(Cmd::RemoveAllMarks)};
+}
+
+std::vector<ToolBarLayout> ToolBarLayouts() {
+    constexpr int kSeparator = 0;
+    return {
+        {Cmd::StandardToolbar,
+         "Standard",
+         {Cmd::NewFromTemplate, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAll, kSeparator,
+          Cmd::Cut, Cmd::Copy, Cmd::Paste, kSeparator, Cmd::Undo, Cmd::Redo, kSeparator,
+          Cmd::MarkSelection, Cmd::RemoveMark, Cmd::UseMarks}},
+        {Cmd::FormatToolbar,
+         "Format",
+         {Cmd::Font, kSeparator, Cmd::Bold, Cmd::Italic, Cmd::Underline, Cmd::Center, kSeparator,
+          Cmd::Header1, Cmd::Header1 + 1, Cmd::Header1 + 2, Cmd::Header1 + 3, Cmd::Header1 + 4,
+          Cmd::Header1 + 5, kSeparator, Cmd::LineBreak, Cmd::Paragraph}},
+        {Cmd::ToolsToolbar,
+         "Tools",
+         {Cmd::InsertTag, kSeparator, Cmd::InsertImage, Cmd::InsertTable, Cmd::InsertFrames,
+          Cmd::InsertAnchor, kSeparator, Cmd::Preview, Cmd::Check, Cmd::ValidateLinks}},
+        {Cmd::ProjectToolbar,
+         "Project",
+         {Cmd::ProjectSettings, Cmd::AddFiles, kSeparator, Cmd::ProjectLinkValidation,
+          Cmd::CheckProject, Cmd::Upload}},
+    };
 }

@@ -22,3 +22,18 @@ struct MenuLayout {
 enum class MenuBarKind { NoChild, Document, ErrorLog };
 
 std::vector<MenuLayout> MenuBarLayout(MenuBarKind kind);
+
+// The editor's right-button menu.
+std::vector<MenuEntry> ContextMenuLayout();
+
+// One toolbar: the id of the command that shows it, its title and its
+// buttons (a 0 is a separator).
+struct ToolBarLayout {
+    int id = 0;
+    const char* title = "";
+    std::vector<int> buttons;
+};
+
+// The four toolbars in the order they are docked; the third starts the
+// second row.
+std::vector<ToolBarLayout> ToolBarLayouts();

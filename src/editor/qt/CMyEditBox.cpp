@@ -4,7 +4,7 @@
 #include "EditorPainter.h"
 #include "Utf8Text.h"
 #include "app/CEditorSettings.h"
-#include "html/TagInfoText.h"
+#include "editor/ModelTagInfo.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -73,6 +73,7 @@ FileResult CMyEditBox::LoadFile(const std::filesystem::path& path) {
 
 void CMyEditBox::Refresh() {
     viewport()->update();
+    emit changed();
 }
 
 // ---- view ------------------------------------------------------------------
@@ -467,6 +468,7 @@ void CMyEditBox::paintEvent(QPaintEvent*) {
     painter.setFont(font_);
     const ViewGeometry view = geometry();
     EditorPainter(painter, view, model_, colourTable_, ascent_).paintText(viewport()->size());
+    paintPreedit(painter);
     if (isCaretShown()) {
         painter.fillRect(caretPoint_.x, caretPoint_.y, 2, lineHeight_,
                          colourTable_.colour(EditorColourTable::Default));
@@ -551,7 +553,7 @@ bool CMyEditBox::IsSelectionStartInMark() const {
 }
 
 QString CMyEditBox::tagInfoAt(int offset) const {
-    const std::string text = TagInfoText(tags_, model_, offset);
+    const std::string text = ModelTagInfo(tags_, model_, offset);
     return QString::fromStdU16String(Utf8Text::toDisplay(text));
 }
 

@@ -14,6 +14,7 @@
 class CTagData;
 class EditorColorizer;
 class ICodeHelper;
+class QPainter;
 struct CEditorSettings;
 
 // The editing control of a document window: draws its own text model in the
@@ -44,7 +45,9 @@ public:
     // The text font (the system's fixed font at first); every cell takes
     // the advance of "M", rounded up to whole pixels.
     void setTextFont(const QFont& font);
-    // Repaints the whole client area.
+    // Repaints the whole client area. Every change of text, selection or
+    // marks ends here, so it also tells whoever shows state that depends on
+    // them (changed()).
     void Refresh();
 
     // Selection and view.
@@ -101,6 +104,8 @@ public:
     QString tagInfoAt(int offset) const;
 
 signals:
+    // The text, the selection or the marks may have changed.
+    void changed();
     // Text for the status bar's message pane after keys, caret moves and
     // mouse moves.
     void tagInfoChanged(const QString& text);
@@ -118,6 +123,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -169,11 +176,14 @@ private:
     bool onControlChar(int key);
     void onReturn();
     void onTab(bool unindent);
+    void typeText(const QString& text);
+    void paintPreedit(QPainter& painter) const;
     bool insertTyped(std::string_view bytes);
     void afterTyping();
     void afterDeletion();
     bool deleteRange(int start, int end);
-    bool isOwnShortcut(const QKeyEvent* event) const;
+    bool ownsKey(const QKeyEvent* event) const;
+    bool isCommandKey(const QKeyEvent* event) const;
     void hideCodeHelper();
     void colorKeyCaretLine();
 
@@ -217,6 +227,7 @@ private:
     bool caretHidden_ = true;
     bool inScrollAction_ = false;
     ViewPoint caretPoint_;
+    QString preedit_; // what an input method is composing, shown at the caret
     QPoint lastMouse_;
     QBasicTimer verticalScrollTimer_;   // the auto-scroll timer 1000
     QBasicTimer horizontalScrollTimer_; // the auto-scroll timer 1001

@@ -6,7 +6,9 @@
 #include "app/CEditorSettings.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 
 namespace {
@@ -37,8 +39,7 @@ QString printableText(const QString& text) {
 } // namespace
 
 bool CMyEditBox::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        isOwnShortcut(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && ownsKey(static_cast<QKeyEvent*>(event))) {
         // Keys that edit or move the caret stay with the editor even when a
         // menu command uses the same key.
         event->accept();
@@ -47,7 +48,22 @@ bool CMyEditBox::event(QEvent* event) {
     return QAbstractScrollArea::event(event);
 }
 
-bool CMyEditBox::isOwnShortcut(const QKeyEvent* event) const {
+bool CMyEditBox::isCommandKey(const QKeyEvent* event) const {
+    return hooks_.isCommandKey && hooks_.isCommandKey(QKeySequence(event->keyCombination()));
+}
+
+// The one place that decides who a key belongs to. The editor takes the keys
+// that move the caret or edit, the characters typed (AltGr ones too, which
+// some systems send with Ctrl and Alt down) and its clipboard keys Ctrl+A, C,
+// V and X. Alt without Ctrl is always the menus' (mnemonics and the Alt
+// commands), and a key that a menu command is bound to is the command's.
+bool CMyEditBox::ownsKey(const QKeyEvent* event) const {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    if ((alt && !control) || isCommandKey(event)) {
+        return false;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -63,10 +79,19 @@ bool CMyEditBox::isOwnShortcut(const QKeyEvent* event) const {
     case Qt::Key_Enter:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return !isControl(event);
+        return !control;
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_V:
+    case Qt::Key_X:
+        if (isControl(event)) {
+            return true;
+        }
+        break;
     default:
-        return !isControl(event) && !printableText(event->text()).isEmpty();
+        break;
     }
+    return !isControl(event) && !printableText(event->text()).isEmpty();
 }
 
 bool CMyEditBox::focusNextPrevChild(bool) {
@@ -90,6 +115,12 @@ void CMyEditBox::keyPressEvent(QKeyEvent* event) {
     }
     syncShift(isShift(event));
     controlDown_ = isControl(event);
+    if (!ownsKey(event)) {
+        // A menu's key that no shortcut took (a mnemonic of a menu not shown,
+        // a disabled command) does nothing here rather than type its letter.
+        event->ignore();
+        return;
+    }
     if (handleNavigationKey(event) || handleEditingKey(event)) {
         emitTagInfo(model_.GetSelection().caret);
         return;
@@ -284,9 +315,53 @@ void CMyEditBox::onChar(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    typeText(text);
+}
+
+void CMyEditBox::typeText(const QString& text) {
     if (insertTyped(Utf8Text::fromDisplay(text.toStdU16String()))) {
         afterTyping();
     }
+}
+
+// Characters composed with dead keys or an input method arrive here: the
+// committed text is typed like a key's character (one undo step), and the
+// text still being composed is shown at the caret until it is committed.
+void CMyEditBox::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = printableText(event->commitString());
+    preedit_ = event->preeditString();
+    if (!committed.isEmpty()) {
+        typeText(committed);
+    }
+    Refresh();
+    event->accept();
+}
+
+QVariant CMyEditBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImCursorRectangle:
+        return QRect(caretPoint_.x, caretPoint_.y, 2, lineHeight_);
+    case Qt::ImFont:
+        return font_;
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImHints:
+        return static_cast<int>(Qt::ImhMultiLine);
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
+void CMyEditBox::paintPreedit(QPainter& painter) const {
+    if (preedit_.isEmpty()) {
+        return;
+    }
+    const QRect cell(caretPoint_.x, caretPoint_.y, charWidth_ * static_cast<int>(preedit_.size()),
+                     lineHeight_);
+    painter.fillRect(cell, palette().base());
+    painter.setPen(colourTable_.colour(EditorColourTable::Default));
+    painter.drawText(cell.x(), cell.y() + ascent_, preedit_);
+    painter.drawLine(cell.bottomLeft(), cell.bottomRight());
 }
 
 bool CMyEditBox::onControlChar(int key) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 
@@ -13,4 +14,7 @@ struct EditBoxHooks {
     std::function<bool()> linkValidationOpen;
     // Tells the user about a refused or failed operation.
     std::function<void(const QString& text, const QString& caption)> showMessage;
+    // Whether a menu command is bound to this key (Shift+Return runs Line
+    // Break); such a key is never typed into the text.
+    std::function<bool(const QKeySequence& key)> isCommandKey;
 };

@@ -287,7 +287,27 @@ TEST_F(ChildWinTest, UpperCaseSwitchesChangeTagNamesOnOpen) {
 
 // --- closing one document ---------------------------------------------------
 
-TEST_F(ChildWinTest, FileCloseDropsEditsWithoutAsking) {
+// File > Close goes through the same close handling as the window's close
+// button: nothing typed is dropped unless the user says so.
+TEST_F(ChildWinTest, FileCloseAsksBeforeDroppingEdits) {
+    app_.settings().SaveClose = CEditorSettings::SaveCloseAsk;
+    const fs::path page = files_.write("page.html", "<p>page</p>\n");
+    CChildWin* document = open(page);
+    type(document, "kept ");
+    services_->answers = {IPlatformServices::Answer::Cancel};
+    ASSERT_TRUE(commands().execute(Cmd::FileClose));
+    EXPECT_EQ(windowCount(), 1);
+    EXPECT_EQ(services_->questions,
+              QStringList{"Do you want to save your document before closing?"});
+
+    services_->answers = {IPlatformServices::Answer::Yes};
+    ASSERT_TRUE(commands().execute(Cmd::FileClose));
+    EXPECT_EQ(windowCount(), 0);
+    EXPECT_EQ(files_.read("page.html"), "kept <p>page</p>\n");
+}
+
+TEST_F(ChildWinTest, FileCloseWithTheNoPolicyDropsEditsWithoutAsking) {
+    app_.settings().SaveClose = CEditorSettings::SaveCloseNo;
     const fs::path page = files_.write("page.html", "<p>page</p>\n");
     CChildWin* document = open(page);
     type(document, "lost ");

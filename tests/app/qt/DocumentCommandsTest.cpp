@@ -314,6 +314,32 @@ TEST_F(DocumentCommandsTest, PolicyYesSavesWithoutAskingAndAFailedSaveStopsTheCl
     EXPECT_TRUE(settingsWereSaved());
 }
 
+TEST_F(DocumentCommandsTest, ExitAsksOverEachModifiedDocumentAndOneCancelStopsIt) {
+    app_.settings().SaveClose = CEditorSettings::SaveCloseAsk;
+    openTwoModified();
+    ASSERT_EQ(window()->activeDocument(), second_);
+    std::vector<CChildWin*> activeWhenAsked;
+    services_->onQuestion = [this, &activeWhenAsked](const QString&) {
+        activeWhenAsked.push_back(window()->activeDocument());
+    };
+    services_->answers = {IPlatformServices::Answer::No, IPlatformServices::Answer::Cancel};
+
+    ASSERT_TRUE(commands().execute(Cmd::Exit));
+    settle();
+    EXPECT_EQ(activeWhenAsked, (std::vector<CChildWin*>{first_, second_}));
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(windowCount(), 1);
+    EXPECT_TRUE(modified(second_));
+    EXPECT_FALSE(settingsWereSaved());
+
+    services_->answers = {IPlatformServices::Answer::Yes};
+    ASSERT_TRUE(commands().execute(Cmd::Exit));
+    settle();
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(files_.read("two.html"), "2<p>two</p>\n");
+    EXPECT_TRUE(settingsWereSaved());
+}
+
 // --- enable rules of the main window's own commands -------------------------
 
 TEST_F(DocumentCommandsTest, DocumentCommandsAreDisabledWithoutADocument) {

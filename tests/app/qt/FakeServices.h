@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 // Answers the program's dialogs from scripted queues and records every
 // message shown, so tests run without a person at the screen.
@@ -18,10 +19,15 @@ public:
     QStringList shellOpened;
     bool shellSucceeds = true;
     int saveDialogs = 0;
+    // Called with each question as it is asked, while its dialog would show.
+    std::function<void(const QString& text)> onQuestion;
 
     void message(QWidget*, const QString& text, const QString&) override { messages << text; }
     Answer askYesNoCancel(QWidget*, const QString& text, const QString&) override {
         questions << text;
+        if (onQuestion) {
+            onQuestion(text);
+        }
         return take(answers, Answer::Cancel);
     }
     bool askYesNo(QWidget*, const QString& text, const QString&) override {
