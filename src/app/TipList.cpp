@@ -1,15 +1,11 @@
 #include "app/TipList.h"
 
-#include <fstream>
-#include <iterator>
+#include "io/FileReader.h"
 
 bool TipList::load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    setText(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
-    return !file.bad();
+    const FileReader::Contents file = FileReader::read(path, FileReader::kDataFileLimit);
+    setText(file.bytes);
+    return file.ok();
 }
 
 void TipList::setText(std::string_view text) {

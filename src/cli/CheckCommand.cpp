@@ -36,7 +36,8 @@ same checker as the editor's Check Code command.
   --help            show this text.
 
 Exit status: 0 when no error was found, 1 when at least one was, 2 when a file
-could not be read ("I/O Error" and its path on standard error; checking stops
+could not be read ("I/O Error", its path and the reason on standard error;
+folders, FIFOs, devices and files over 64 MB are not read; checking stops
 there and what was found so far is printed), the tag data could not be loaded,
 or the command line was wrong.
 )";
@@ -67,7 +68,7 @@ int CheckCommand::check(const CheckOptions& options) {
     CheckFilesResult result = CheckFiles(tagData, files, printer);
     std::fflush(out_);
     if (result.ioError) {
-        fail("I/O Error: " + result.failedPath);
+        fail("I/O Error: " + result.failedPath + ": " + result.failedReason);
         return Failure;
     }
     return result.errorCount > 0 ? ErrorsFound : Clean;
@@ -83,8 +84,8 @@ bool CheckCommand::loadVocabulary(const CheckOptions& options, CTagData& tagData
         return false;
     }
     TagDataLoadResult loaded = tagData.LoadTagData(tagFile, colorFile);
-    for (const std::string& file : loaded.unreadableFiles)
-        fail("cannot read " + file);
+    for (std::size_t i = 0; i < loaded.unreadableFiles.size(); ++i)
+        fail("cannot read " + loaded.unreadableFiles[i] + ": " + loaded.reasons[i]);
     return loaded.ok();
 }
 
@@ -94,8 +95,9 @@ bool CheckCommand::collectFiles(const CheckOptions& options, std::vector<std::st
         return true;
     }
     CProject project;
-    if (!LoadProject(project, *options.projectFile)) {
-        fail("I/O Error: " + *options.projectFile);
+    std::string reason;
+    if (LoadProject(project, *options.projectFile, &reason) != ReadResult::Ok) {
+        fail("I/O Error: " + *options.projectFile + ": " + reason);
         return false;
     }
     std::string directory = DirectoryOf(*options.projectFile);

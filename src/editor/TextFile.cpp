@@ -1,24 +1,14 @@
 #include "TextFile.h"
 
-#include "app/AtomicWrite.h"
+#include "io/AtomicWrite.h"
+#include "io/FileReader.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
-#include <optional>
-#include <system_error>
-
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 std::size_t lengthOfLineAt(const char* data, std::size_t from, std::size_t size) {
     const void* cr = std::memchr(data + from, '\r', size - from);
@@ -27,28 +17,20 @@ std::size_t lengthOfLineAt(const char* data, std::size_t from, std::size_t size)
 
 } // namespace
 
-FileResult TextFile::load(const fs::path& path, std::size_t maxFileBytes, Contents& contents) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        return FileResult::CannotOpen;
+FileResult TextFile::load(const fs::path& path, std::size_t maxFileBytes, Contents& contents,
+                          std::string* reason) {
+    FileReader::Contents file = FileReader::read(path.string(), maxFileBytes);
+    if (reason != nullptr) {
+        *reason = file.detail;
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        return FileResult::CannotOpen;
-    }
-    // One byte more than allowed is read, so a file that grew since it was
-    // looked at is still caught.
-    std::string bytes(maxFileBytes + 1, '\0');
-    const std::size_t count = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get())) {
-        return FileResult::CannotOpen;
-    }
-    if (count > maxFileBytes) {
+    if (file.result == ReadResult::TooLarge) {
         return FileResult::TooLong;
     }
-    bytes.resize(count);
-    contents.lineEnding = toLf(bytes);
-    contents.text = std::move(bytes);
+    if (!file.ok()) {
+        return FileResult::CannotOpen;
+    }
+    contents.lineEnding = toLf(file.bytes);
+    contents.text = std::move(file.bytes);
     return FileResult::Ok;
 }
 

@@ -18,9 +18,11 @@ public:
     };
 
     // Fails with TooLong when the file holds more than maxFileBytes bytes
-    // (counted before line ends are converted).
+    // (counted before line ends are converted), with CannotOpen when it is
+    // missing, unreadable or not a regular file. reason, when given, receives
+    // the system's words for a failure, for the message's detail.
     static FileResult load(const std::filesystem::path& path, std::size_t maxFileBytes,
-                           Contents& contents);
+                           Contents& contents, std::string* reason = nullptr);
 
     // Writes a temporary file beside the target, syncs it and renames it over
     // the target, so a failure leaves the old file as it was. The target keeps

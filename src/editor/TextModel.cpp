@@ -160,9 +160,9 @@ bool TextModel::WriteAttributes(int start, std::span<const std::uint8_t> colours
     return true;
 }
 
-FileResult TextModel::LoadFile(const std::filesystem::path& path) {
+FileResult TextModel::LoadFile(const std::filesystem::path& path, std::string* reason) {
     TextFile::Contents contents;
-    const FileResult result = TextFile::load(path, Capacity, contents);
+    const FileResult result = TextFile::load(path, Capacity, contents, reason);
     if (result != FileResult::Ok) {
         return result;
     }

@@ -79,7 +79,7 @@ public:
     // On success the model holds the file as a new document: colours, marks,
     // selection and undo steps of the old text are gone. On failure nothing
     // changes.
-    FileResult LoadFile(const std::filesystem::path& path);
+    FileResult LoadFile(const std::filesystem::path& path, std::string* reason = nullptr);
     // Writes the text in the line-end style it was loaded with and clears the
     // modified flag on success.
     FileResult SaveFile(const std::filesystem::path& path);

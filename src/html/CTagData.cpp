@@ -9,16 +9,17 @@
 TagDataLoadResult CTagData::LoadTagData(const std::string& tagFile, const std::string& colorFile) {
     clear();
     TagDataLoadResult result;
-    std::optional<std::string> colorText = ReadFileText(colorFile);
+    std::string reason;
+    std::optional<std::string> colorText = ReadFileText(colorFile, &reason);
     if (colorText)
         colors_.loadFromText(*colorText);
     else
-        result.unreadableFiles.push_back(colorFile);
-    std::optional<std::string> tagText = ReadFileText(tagFile);
+        result.addUnreadable(colorFile, reason);
+    std::optional<std::string> tagText = ReadFileText(tagFile, &reason);
     if (tagText)
         parseTags(*tagText);
     else
-        result.unreadableFiles.push_back(tagFile);
+        result.addUnreadable(tagFile, reason);
     return result;
 }
 

@@ -24,7 +24,7 @@ CheckFilesResult CheckFiles(const CTagData& tagData, const std::vector<std::stri
                             ICheckSink& sink) {
     CheckFilesResult result;
     for (const std::string& path : paths) {
-        std::optional<std::string> text = ReadFileText(path);
+        std::optional<std::string> text = ReadFileText(path, &result.failedReason);
         if (!text) {
             result.ioError = true;
             result.failedPath = path;

@@ -20,6 +20,7 @@ int CheckDocument(const CTagData& tagData, const std::string& path, std::string_
 
 // Reads and checks each file in order, each followed by an empty separator
 // line. The first file that cannot be read stops the run; the caller reports
-// "I/O Error" for result.failedPath.
+// "I/O Error" for result.failedPath; result.failedReason says why. A folder,
+// FIFO or device in the list fails like an unreadable file.
 CheckFilesResult CheckFiles(const CTagData& tagData, const std::vector<std::string>& paths,
                             ICheckSink& sink);

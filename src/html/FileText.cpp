@@ -1,39 +1,17 @@
 #include "html/FileText.h"
 
-#include <climits>
-#include <cstdio>
-#include <memory>
+#include "io/FileReader.h"
 
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::optional<std::string> readAll(std::FILE* file) {
-    std::string text;
-    char buffer[65536];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        if (text.size() + count > static_cast<size_t>(INT_MAX))
-            return std::nullopt;
-        text.append(buffer, count);
+std::optional<std::string> ReadFileText(const std::string& path, std::string* reason) {
+    FileReader::Contents file = FileReader::read(path, FileReader::kDataFileLimit);
+    if (reason != nullptr) {
+        *reason = file.detail;
     }
-    if (std::ferror(file))
+    if (!file.ok()) {
         return std::nullopt;
-    return text;
-}
-
-} // namespace
-
-std::optional<std::string> ReadFileText(const std::string& path) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return std::nullopt;
-    std::optional<std::string> text = readAll(file.get());
-    if (text)
-        NormalizeLineEnds(*text);
-    return text;
+    }
+    NormalizeLineEnds(file.bytes);
+    return std::move(file.bytes);
 }
 
 void NormalizeLineEnds(std::string& text) {

@@ -1,9 +1,10 @@
 #include "project/CProject.h"
 
 #include "project/PathUtils.h"
+#include "project/ProjectFile.h"
 
 std::string CProject::Directory() const {
-    return DirectoryOf(Path);
+    return ProjectDirectory(Path);
 }
 
 void MarkFileOpen(CProject& project, const std::string& path, void* window) {

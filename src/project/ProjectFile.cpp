@@ -1,13 +1,14 @@
 #include "project/ProjectFile.h"
 
-#include "app/AtomicWrite.h"
+#include "io/AtomicWrite.h"
+#include "io/FileReader.h"
 #include "project/PathSeparators.h"
 #include "project/PathUtils.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -85,17 +86,15 @@ void appendLine(std::string& text, std::string_view key, std::string_view value)
 
 } // namespace
 
-bool LoadProject(CProject& project, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
+ReadResult LoadProject(CProject& project, const std::string& path, std::string* reason) {
+    const FileReader::Contents file = FileReader::read(path, FileReader::kDataFileLimit);
+    if (reason != nullptr) {
+        *reason = file.detail;
     }
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        return false;
+    if (!file.ok()) {
+        return file.result;
     }
-    std::string_view rest(content);
+    std::string_view rest(file.bytes);
     std::string_view line;
     while (nextLine(rest, line)) {
         if (line.starts_with('{')) {
@@ -104,7 +103,19 @@ bool LoadProject(CProject& project, const std::string& path) {
             readKeyLine(line, project);
         }
     }
-    return true;
+    return ReadResult::Ok;
+}
+
+std::string ProjectDirectory(const std::string& projectFile) {
+    if (projectFile.empty()) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(projectFile, error);
+    if (error) {
+        return DirectoryOf(projectFile);
+    }
+    return DirectoryOf(absolute.lexically_normal().string());
 }
 
 std::string FormatProject(const CProject& project) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/ReadResult.h"
 #include "project/CProject.h"
 
 #include <string>
@@ -7,9 +8,16 @@
 // Reading and writing the line-oriented .prj format. RelPath lines are stored
 // with backslashes on disk and held with the native separator in memory.
 
-// Fills project (which should be fresh) from the file at path. Returns false
-// when the file cannot be opened; the caller shows "I/O Error".
-bool LoadProject(CProject& project, const std::string& path);
+// Fills project (which should be fresh) from the file at path. Anything but
+// Ok leaves project as it was; the caller shows "I/O Error", with reason (the
+// system's words) as its detail. Every text reads as some project.
+ReadResult LoadProject(CProject& project, const std::string& path, std::string* reason = nullptr);
+
+// The folder that holds projectFile, with its trailing separator: the path is
+// made absolute against the current folder and its "." and ".." steps are
+// folded as text (symbolic links are kept as written), so that entries with
+// ".." steps resolve where they would from the project file itself.
+std::string ProjectDirectory(const std::string& projectFile);
 
 // The file's text for project, with LF line ends (the caller or SaveProject
 // chooses the line ends on disk).

@@ -1,9 +1,8 @@
+#include "cli/CheckRunner.h"
 #include "html/FileText.h"
-#include "TempDir.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #ifdef TAGWRIGHT_CHECK_BINARY
 
@@ -14,14 +13,9 @@ constexpr std::string_view kTags = "HTML\n{\n(WITHIN) ROOT\n}\n"
                                    "P\n{\n(WITHIN) HTML\nALIGN\n{\nLEFT\n}\n}\n";
 
 std::string shellQuoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text)
-        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
+    return CheckRunner::shellQuoted(text);
 }
 
-// Runs the built tagwright-check in a clean environment whose settings live
-// in the temporary directory.
 class TagwrightCheckTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -29,20 +23,12 @@ protected:
         colors = dir.write("colors.txt", "red\n");
     }
 
-    int run(const std::vector<std::string>& arguments) {
-        std::string command = "env -i HOME=" + shellQuoted(dir.path().string()) +
-                              " XDG_CONFIG_HOME=" + shellQuoted((dir.path() / "config").string()) +
-                              " " + shellQuoted(TAGWRIGHT_CHECK_BINARY);
-        for (const std::string& argument : arguments)
-            command.append(" ").append(shellQuoted(argument));
-        std::string outFile = (dir.path() / "stdout").string();
-        std::string errFile = (dir.path() / "stderr").string();
-        command.append(" >").append(shellQuoted(outFile));
-        command.append(" 2>").append(shellQuoted(errFile));
-        int status = std::system(command.c_str());
-        out = ReadFileText(outFile).value_or("<no stdout>");
-        err = ReadFileText(errFile).value_or("<no stderr>");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    int run(const std::vector<std::string>& arguments, const std::string& workingDir = "",
+            const std::string& stdoutPath = "") {
+        const int status = runner.run(arguments, workingDir, stdoutPath);
+        out = runner.out;
+        err = runner.err;
+        return status;
     }
 
     std::vector<std::string> withData(std::vector<std::string> arguments) const {
@@ -51,6 +37,7 @@ protected:
     }
 
     TempDir dir;
+    CheckRunner runner{dir};
     std::string tags;
     std::string colors;
     std::string out;

@@ -2,6 +2,7 @@
 
 #include "TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -39,7 +40,7 @@ TEST(ProjectFile, RoundTripsThroughDisk) {
     ASSERT_TRUE(SaveProject(saved));
 
     CProject loaded;
-    ASSERT_TRUE(LoadProject(loaded, saved.Path));
+    ASSERT_EQ(LoadProject(loaded, saved.Path), ReadResult::Ok);
     EXPECT_EQ(loaded.Name, "Bakery");
     EXPECT_EQ(loaded.Path, saved.Path);
     EXPECT_EQ(loaded.Password, "secret");
@@ -87,7 +88,7 @@ TEST(ProjectFile, ReadsKeysInAnyOrderWithTrimmedValues) {
                        "{\n"
                        "c.html\n");
     CProject project;
-    ASSERT_TRUE(LoadProject(project, dir.path("p.prj")));
+    ASSERT_EQ(LoadProject(project, dir.path("p.prj")), ReadResult::Ok);
     EXPECT_EQ(project.Name, "Later wins");
     EXPECT_EQ(project.Path, "");
     EXPECT_EQ(project.ServerPath, "/pub");
@@ -105,7 +106,7 @@ TEST(ProjectFile, ReadsKeysInAnyOrderWithTrimmedValues) {
 TEST(ProjectFile, MissingFileFailsToLoad) {
     TempDir dir;
     CProject project;
-    EXPECT_FALSE(LoadProject(project, dir.path("none.prj")));
+    EXPECT_EQ(LoadProject(project, dir.path("none.prj")), ReadResult::NotFound);
 }
 
 TEST(ProjectFile, SaveWithoutPathOrIntoUnwritableFileFails) {
@@ -129,4 +130,30 @@ TEST(ProjectFile, MarkFileOpenMatchesTheResolvedPath) {
     EXPECT_EQ(project.Files[1].Window, &window);
     MarkFileOpen(project, "index.html", &window);
     EXPECT_TRUE(project.Files[0].Open);
+}
+
+TEST(ProjectFile, TheProjectFolderIsAbsoluteAndCleanedAsText) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "real");
+    std::filesystem::create_directory_symlink(dir.path() / "real", dir.path() / "link");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path() / "real");
+    const std::string cwd = (dir.path() / "real").string();
+    const struct {
+        std::string projectFile;
+        std::string folder;
+    } cases[] = {
+        {"site.prj", cwd + "/"},
+        {"./sub/../site.prj", cwd + "/"},
+        {"../link/site.prj", dir.path().string() + "/link/"}, // the link is kept as written
+        {"/a/./b/../c/site.prj", "/a/c/"},
+        {"", ""},
+    };
+    for (const auto& [projectFile, folder] : cases) {
+        CProject project;
+        project.Path = projectFile;
+        EXPECT_EQ(project.Directory(), folder) << projectFile;
+        EXPECT_EQ(ProjectDirectory(projectFile), folder) << projectFile;
+    }
+    std::filesystem::current_path(before);
 }

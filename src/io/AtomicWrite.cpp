@@ -1,4 +1,4 @@
-#include "app/AtomicWrite.h"
+#include "io/AtomicWrite.h"
 
 #include <atomic>
 #include <cerrno>
