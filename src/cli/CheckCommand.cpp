@@ -7,6 +7,9 @@
 #include "project/PathUtils.h"
 #include "project/ProjectFile.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 constexpr const char* kUsage =
@@ -30,7 +33,9 @@ same checker as the editor's Check Code command.
                     as read); the separator after each file is 0<TAB>0<TAB><TAB>.
   --project FILE    check every file of the project whose name has one of the
                     HTML extensions (the editor's HTMLExt setting), in project
-                    order, resolved against the project file's directory.
+                    order, resolved against the project file's directory. A
+                    project with no such file gives a warning and checks
+                    nothing.
   FILE...           files to check, in the order given; paths are printed
                     exactly as given.
   --help            show this text.
@@ -39,7 +44,7 @@ Exit status: 0 when no error was found, 1 when at least one was, 2 when a file
 could not be read ("I/O Error", its path and the reason on standard error;
 folders, FIFOs, devices and files over 64 MB are not read; checking stops
 there and what was found so far is printed), the tag data could not be loaded,
-or the command line was wrong.
+the output could not be written, or the command line was wrong.
 )";
 
 } // namespace
@@ -54,9 +59,22 @@ int CheckCommand::run(const std::vector<std::string>& arguments) {
     }
     if (options->help) {
         printHelp();
-        return Clean;
+        return withOutputChecked(Clean);
     }
-    return check(*options);
+    return withOutputChecked(check(*options));
+}
+
+// A full disk or a closed pipe shows only when the buffered output is
+// flushed; a report that did not arrive must not pass for a clean one.
+int CheckCommand::withOutputChecked(int status) const {
+    errno = 0;
+    if (std::fflush(out_) == 0 && !std::ferror(out_)) {
+        return status;
+    }
+    const int error = errno;
+    fail(std::string("cannot write the output: ") +
+         (error != 0 ? std::strerror(error) : "write error"));
+    return Failure;
 }
 
 int CheckCommand::check(const CheckOptions& options) {
@@ -100,11 +118,14 @@ bool CheckCommand::collectFiles(const CheckOptions& options, std::vector<std::st
         fail("I/O Error: " + *options.projectFile + ": " + reason);
         return false;
     }
-    std::string directory = DirectoryOf(*options.projectFile);
+    std::string directory = ProjectDirectory(*options.projectFile);
     for (const CProjectEntry& entry : project.Files) {
         if (HasExtension(htmlExtensions_, entry.RelPath))
             files.push_back(AbsolutePath(directory, entry.RelPath));
     }
+    if (files.empty())
+        std::fprintf(err_, "tagwright-check: warning: %s has no file named %s; nothing checked\n",
+                     options.projectFile->c_str(), htmlExtensions_.c_str());
     return true;
 }
 

@@ -21,6 +21,7 @@ public:
 
 private:
     int check(const CheckOptions& options);
+    int withOutputChecked(int status) const;
     bool loadVocabulary(const CheckOptions& options, CTagData& tagData);
     bool collectFiles(const CheckOptions& options, std::vector<std::string>& files);
     void printUsage(std::FILE* stream) const;

@@ -105,6 +105,33 @@ TEST_F(TagwrightCheckTest, ProjectChecksItsHtmlFilesInProjectOrder) {
     EXPECT_NE(err.find("I/O Error"), std::string::npos);
 }
 
+TEST_F(TagwrightCheckTest, ARelativeProjectPathResolvesEntriesFromTheProjectFolder) {
+    std::filesystem::create_directories(dir.path() / "proj" / "sub");
+    dir.write("proj/common.html", "<blink>");
+    dir.write("proj/sub/common.html", "<b></b>"); // clean: must not be the one checked
+    dir.write("proj/sub/site.prj", "{\r\n..\\common.html\r\n}\r\n");
+    const std::string sub = (dir.path() / "proj" / "sub").string();
+    EXPECT_EQ(run(withData({"--project", "site.prj"}), sub), 1);
+    EXPECT_EQ(out, (dir.path() / "proj").string() + "/common.html:1:2: BLINK is an unknown tag\n");
+    EXPECT_EQ(run(withData({"--project", "./../sub/site.prj"}), sub), 1);
+}
+
+TEST_F(TagwrightCheckTest, OutputThatCannotBeWrittenIsStatusTwoWithAMessage) {
+    std::string page = dir.write("page.html", "<blink>");
+    EXPECT_EQ(run(withData({page}), "", "/dev/full"), 2);
+    EXPECT_NE(err.find("cannot write the output"), std::string::npos) << err;
+    EXPECT_EQ(run({"--help"}, "", "/dev/full"), 2);
+}
+
+TEST_F(TagwrightCheckTest, AProjectWithoutHtmlFilesWarnsAndKeepsTheStatus) {
+    dir.write("notes.txt", "<blink>");
+    std::string project = dir.write("p.prj", "NAME: Notes\r\n{\r\nnotes.txt\r\n}\r\n");
+    EXPECT_EQ(run(withData({"--project", project})), 0);
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find("warning"), std::string::npos) << err;
+    EXPECT_NE(err.find(project), std::string::npos) << err;
+}
+
 TEST_F(TagwrightCheckTest, InstalledDataComesFromTheEditorSettings) {
     std::filesystem::create_directories(dir.path() / "install" / "Data");
     dir.write("install/Data/Mine.txt", "I\n{\n(WITHIN) ROOT\n}\n");
