@@ -5,6 +5,6 @@ enum class FileResult {
     Ok,
     CannotOpen,  // missing, unreadable or not a regular file
     TooLong,     // the file is longer than a document may be
-    ReadOnly,    // the target has no write permission for its owner
+    ReadOnly,    // this user may not write the target (root: its owner may not)
     WriteFailed, // the temporary file could not be written or put in place
 };

@@ -26,7 +26,8 @@ public:
 
     // Writes a temporary file beside the target, syncs it and renames it over
     // the target, so a failure leaves the old file as it was. The target keeps
-    // its permission bits; one its owner may not write is refused.
+    // its permission bits; one this user may not write is refused (see
+    // WriteFileAtomically for root and for folders that are not writable).
     static FileResult save(const std::filesystem::path& path, std::string_view text,
                            LineEnding lineEnding);
 
