@@ -21,7 +21,7 @@ std::optional<ColorPassResult> ColorPass::run(std::string_view snapshot, int reg
                                               std::stop_token stop) const {
     ColorPassResult result;
     result.regionStart = regionStart;
-    result.attributes.assign(snapshot.size(), DefaultIndex);
+    result.attributes.assign(snapshot.size(), attrByte(Attr::Default));
     CTagScanner scanner(snapshot);
     CTagToken token;
     SuspendState state = SuspendState::Checking;
@@ -62,19 +62,20 @@ void ColorPass::colourToken(std::string_view snapshot, const CTagToken& token,
     nameEnd = std::min(nameEnd, token.end);
     if (options_.upperTagNames)
         markUpperCase(snapshot, result, token.start, nameEnd);
-    paint(result, token.start, nameEnd, TagIndex);
+    paint(result, token.start, nameEnd, Attr::Tag);
     for (const CArgToken& argument : token.arguments) {
         if (options_.upperArguments)
             markUpperCase(snapshot, result, argument.nameStart, argument.nameEnd);
-        paint(result, argument.nameStart, argument.nameEnd, ArgumentIndex);
+        paint(result, argument.nameStart, argument.nameEnd, Attr::Argument);
         if (argument.hasValue)
-            paint(result, argument.valueStart, argument.valueEnd, ParameterIndex);
+            paint(result, argument.valueStart, argument.valueEnd, Attr::Parameter);
     }
 }
 
-void ColorPass::paint(ColorPassResult& result, int start, int end, std::uint8_t index) const {
+void ColorPass::paint(ColorPassResult& result, int start, int end, Attr colour) const {
     if (start < end)
-        std::fill(result.attributes.begin() + start, result.attributes.begin() + end, index);
+        std::fill(result.attributes.begin() + start, result.attributes.begin() + end,
+                  attrByte(colour));
 }
 
 // Only ranges that would change are listed, so that text already in upper

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/Attribute.h"
 #include "editor/ColorPassResult.h"
 #include "html/CodeChecker.h"
 
@@ -25,11 +26,6 @@ struct ColorPassOptions {
 // built where the tag data lives and run on any thread.
 class ColorPass {
 public:
-    static constexpr std::uint8_t DefaultIndex = 0;
-    static constexpr std::uint8_t TagIndex = 2;
-    static constexpr std::uint8_t ArgumentIndex = 3;
-    static constexpr std::uint8_t ParameterIndex = 10;
-
     ColorPass(const CTagData& tags, ColorPassOptions options);
 
     // regionStart is where the snapshot stands in the whole text. Empty when
@@ -43,7 +39,7 @@ private:
     SuspendState suspendKind(const std::string& upperName) const;
     void colourToken(std::string_view snapshot, const CTagToken& token,
                      ColorPassResult& result) const;
-    void paint(ColorPassResult& result, int start, int end, std::uint8_t index) const;
+    void paint(ColorPassResult& result, int start, int end, Attr colour) const;
     void markUpperCase(std::string_view snapshot, ColorPassResult& result, int start,
                        int end) const;
 

@@ -12,7 +12,7 @@ struct ColorPassResult {
     };
 
     int regionStart = 0;
-    // One colour index per byte of the region, starting at regionStart.
+    // One stored Attr byte per byte of the region, starting at regionStart.
     std::vector<std::uint8_t> attributes;
     // Name ranges that hold lower-case letters and are to be upper-cased.
     std::vector<Span> upperCase;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TextModel.h"
+#include "editor/Attribute.h"
 
 #include <cstddef>
 #include <functional>
@@ -30,7 +31,7 @@ struct ReplaceAllResult {
 class FindReplace {
 public:
     static constexpr std::size_t MaxFindLength = 255;
-    static constexpr int FindMarkColour = 4;
+    static constexpr int FindMarkColour = attrIndex(Attr::Mark);
     static constexpr const char* FindMarkReason = "Marked by Find Command";
 
     // Asked with the match selected in the model; the caller shows it first.

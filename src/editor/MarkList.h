@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CMarkRecord.h"
+#include "editor/Attribute.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 // earlier one), and how they follow the text when a range is replaced.
 class MarkList {
 public:
-    static constexpr int UserMarkColour = 4;
+    static constexpr int UserMarkColour = attrIndex(Attr::Mark);
     static constexpr const char* UserMarkReason = "Marked by User";
 
     // Moves, stretches or drops the marks for the replacement of [start, end)

@@ -265,7 +265,8 @@ TEST_F(ReplaceMarks, ReplacementTextBecomesTheMarkedText) {
 }
 
 TEST_F(ReplaceMarks, OnlyUserMarksAreRewritten) {
-    model.AddMark(CMarkRecord{CMarkRecord::KindErrorLog, 4, 7, 6, "error", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindErrorLog, 4, 7, attrIndex(Attr::Special), "error", nullptr});
     FindReplace::ReplaceMarks(model, "<I>", "</I>", "");
     EXPECT_EQ(model.text(), "<I>one</I> two <I>three</I>");
     EXPECT_EQ(markedText(model, 2), "two") << "the error mark follows its text unwrapped";

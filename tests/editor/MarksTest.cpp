@@ -24,7 +24,7 @@ private:
 
 CMarkRecord mark(int kind, int start, int end, std::string reason = "r",
                  IMarkLink* link = nullptr) {
-    return CMarkRecord{kind, start, end, 6, std::move(reason), link};
+    return CMarkRecord{kind, start, end, attrIndex(Attr::Special), std::move(reason), link};
 }
 
 // "xxabcyy" with one mark over "abc".

@@ -14,7 +14,8 @@ inline TextModel modelWith(std::string_view text) {
 }
 
 inline CMarkRecord userMark(int start, int end) {
-    return CMarkRecord{CMarkRecord::KindUser, start, end, 4, "Marked by User", nullptr};
+    return CMarkRecord{CMarkRecord::KindUser, start,  end, attrIndex(Attr::Mark),
+                       "Marked by User",      nullptr};
 }
 
 // The text under the mark at index in the model's mark list.

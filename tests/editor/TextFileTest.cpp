@@ -115,7 +115,7 @@ TEST(TextFileLoad, FailedLoadLeavesTheModelAsItWas) {
     model.ReplaceRange(0, 0, "kept\ntext");
     model.SetAttributes(0, 4, 3);
     model.SetSelection(1, 3);
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 0, 4, 4, "m", nullptr});
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 0, 4, attrIndex(Attr::Mark), "m", nullptr});
     const auto generation = model.generation();
     const std::string tooLong(TextModel::Capacity + 1, 'y');
     for (const fs::path& bad :
@@ -137,7 +137,7 @@ TEST(TextFileLoad, LoadStartsAFreshDocument) {
     model.ReplaceRange(0, 0, "a much longer old text");
     model.SetAttributes(0, 5, 2);
     model.SelectAll();
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 3, 20, 4, "m", nullptr});
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 3, 20, attrIndex(Attr::Mark), "m", nullptr});
     const auto generation = model.generation();
     ASSERT_EQ(model.LoadFile(dir.write("new.htm", "new\r\n")), FileResult::Ok);
     EXPECT_EQ(model.text(), "new\n");

@@ -158,7 +158,8 @@ protected:
         model.ReplaceRange(0, 1, "b");
         model.Undo();
         model.SetAttributes(0, 10, 5);
-        model.AddMark(CMarkRecord{CMarkRecord::KindUser, 2, 6, 4, "m", nullptr});
+        model.AddMark(
+            CMarkRecord{CMarkRecord::KindUser, 2, 6, attrIndex(Attr::Mark), "m", nullptr});
         model.SetSelection(2, 6);
         model.setModified(false);
     }

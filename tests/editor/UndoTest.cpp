@@ -124,8 +124,10 @@ TEST(Undo, UndoDropsMarksInsideTheUndoneRangeAndMovesTheOthers) {
     TextModel model;
     model.ReplaceRange(0, 0, "ab");
     model.ReplaceRange(1, 1, "XYZ"); // aXYZb
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 1, 4, 4, "inside", nullptr});
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 4, 5, 4, "after", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindUser, 1, 4, attrIndex(Attr::Mark), "inside", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindUser, 4, 5, attrIndex(Attr::Mark), "after", nullptr});
     ASSERT_TRUE(model.Undo());
     ASSERT_EQ(model.marks().size(), 1u);
     EXPECT_EQ(model.marks()[0].reason, "after");

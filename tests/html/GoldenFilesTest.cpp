@@ -1,11 +1,13 @@
 #include "GoldenDump.h"
+#include "GoldenFile.h"
+#include "editor/ColorPass.h"
+#include "editor/StyledText.h"
+#include "editor/TextModel.h"
 #include "html/CTagData.h"
 #include "html/CodeChecker.h"
 #include "html/FileText.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -13,63 +15,88 @@ namespace fs = std::filesystem;
 namespace {
 
 // Every tests/data/*.html has its scanner dump beside it in *.tokens and its
-// checker log in *.log. A mismatch is written to *.new for a person to look
-// at; tools/refresh_golden.sh turns the .new files into the references.
-class GoldenFilesTest : public ::testing::Test {
-protected:
-    static std::vector<fs::path> inputs() {
-        std::vector<fs::path> files;
-        for (const auto& entry : fs::directory_iterator(TAGWRIGHT_TEST_DATA_DIR)) {
-            if (entry.path().extension() == ".html")
-                files.push_back(entry.path());
-        }
-        std::sort(files.begin(), files.end());
-        return files;
-    }
+// checker log in *.log; every tests/data/color/*.html has its colours, as the
+// installed tag data gives them, in *.styled.
+const fs::path kDataDir = TAGWRIGHT_TEST_DATA_DIR;
+const fs::path kColourDir = kDataDir / "color";
 
-    static CTagData vocabulary() {
-        CTagData data;
-        std::string dir = TAGWRIGHT_TEST_DATA_DIR;
-        EXPECT_TRUE(data.LoadTagData(dir + "/golden-tags.txt", dir + "/golden-colors.txt").ok());
-        return data;
-    }
-
-    static void compare(const fs::path& reference, const std::string& actual) {
-        std::string newFile = reference.string() + ".new";
-        std::optional<std::string> expected = ReadFileText(reference.string());
-        if (expected && *expected == actual) {
-            fs::remove(newFile);
-            return;
-        }
-        std::ofstream(newFile, std::ios::binary) << actual;
-        ADD_FAILURE() << reference.filename() << " differs; see " << newFile;
-    }
-};
-
-TEST_F(GoldenFilesTest, ScannerTokensMatchTheReferences) {
-    std::vector<fs::path> files = inputs();
-    ASSERT_GE(files.size(), 8u);
-    for (const fs::path& input : files) {
-        std::optional<std::string> text = ReadFileText(input.string());
-        ASSERT_TRUE(text) << input;
-        compare(fs::path(input).replace_extension(".tokens"), GoldenDump::tokens(*text));
-    }
+std::vector<fs::path> scannerInputs() {
+    return GoldenFile::inputs(kDataDir, ".html");
 }
 
-TEST_F(GoldenFilesTest, CheckerLogsMatchTheReferences) {
-    CTagData data = vocabulary();
-    for (const fs::path& input : inputs()) {
-        GoldenDump::LogCollector log;
-        CheckFilesResult result = CheckFiles(data, {input.string()}, log);
-        ASSERT_FALSE(result.ioError) << input;
-        // The log names the file as given; keep the references free of the
-        // checkout's location.
-        std::string text = log.text;
-        std::string full = input.string();
-        for (size_t at = text.find(full); at != std::string::npos; at = text.find(full, at))
-            text.replace(at, full.size(), input.filename().string());
-        compare(fs::path(input).replace_extension(".log"), text);
-    }
+std::vector<fs::path> colourInputs() {
+    return GoldenFile::inputs(kColourDir, ".html");
 }
+
+fs::path referenceFor(const fs::path& input, const char* extension) {
+    return fs::path(input).replace_extension(extension);
+}
+
+// The log names the file as given; the references stay free of the
+// checkout's location.
+std::string withoutDirectory(std::string log, const fs::path& input) {
+    const std::string full = input.string();
+    const std::string name = input.filename().string();
+    for (std::size_t at = log.find(full); at != std::string::npos; at = log.find(full, at)) {
+        log.replace(at, full.size(), name);
+    }
+    return log;
+}
+
+class GoldenTokens : public ::testing::TestWithParam<fs::path> {};
+class GoldenLog : public ::testing::TestWithParam<fs::path> {};
+class GoldenStyled : public ::testing::TestWithParam<fs::path> {};
 
 } // namespace
+
+TEST(GoldenInputs, EveryKindHasItsInputsAndReferences) {
+    EXPECT_GE(scannerInputs().size(), 8u);
+    EXPECT_GE(colourInputs().size(), 1u);
+    for (const fs::path& input : scannerInputs()) {
+        EXPECT_TRUE(fs::exists(referenceFor(input, ".tokens"))) << input;
+        EXPECT_TRUE(fs::exists(referenceFor(input, ".log"))) << input;
+    }
+    for (const fs::path& input : colourInputs()) {
+        EXPECT_TRUE(fs::exists(referenceFor(input, ".styled"))) << input;
+    }
+}
+
+TEST_P(GoldenTokens, ScannerTokensMatchTheReference) {
+    std::optional<std::string> text = ReadFileText(GetParam().string());
+    ASSERT_TRUE(text) << GetParam();
+    EXPECT_TRUE(
+        GoldenFile::matches(referenceFor(GetParam(), ".tokens"), GoldenDump::tokens(*text)));
+}
+
+TEST_P(GoldenLog, CheckerLogMatchesTheReference) {
+    CTagData data;
+    ASSERT_TRUE(data.LoadTagData((kDataDir / "golden-tags.txt").string(),
+                                 (kDataDir / "golden-colors.txt").string())
+                    .ok());
+    GoldenDump::LogCollector log;
+    CheckFilesResult result = CheckFiles(data, {GetParam().string()}, log);
+    ASSERT_FALSE(result.ioError) << GetParam();
+    EXPECT_TRUE(GoldenFile::matches(referenceFor(GetParam(), ".log"),
+                                    withoutDirectory(log.text, GetParam())));
+}
+
+TEST_P(GoldenStyled, ColoursWithTheInstalledTagDataMatchTheReference) {
+    CTagData installed;
+    ASSERT_TRUE(installed
+                    .LoadTagData(TAGWRIGHT_SOURCE_DIR "/data/Data/Tags.txt",
+                                 TAGWRIGHT_SOURCE_DIR "/data/Data/Colors.txt")
+                    .ok());
+    TextModel document;
+    ASSERT_EQ(document.LoadFile(GetParam()), FileResult::Ok) << GetParam();
+    std::optional<ColorPassResult> result = ColorPass(installed, {}).run(document.text(), 0);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(GoldenFile::matches(referenceFor(GetParam(), ".styled"),
+                                    styledText(document.text(), result->attributes)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Data, GoldenTokens, ::testing::ValuesIn(scannerInputs()),
+                         GoldenFile::testName);
+INSTANTIATE_TEST_SUITE_P(Data, GoldenLog, ::testing::ValuesIn(scannerInputs()),
+                         GoldenFile::testName);
+INSTANTIATE_TEST_SUITE_P(Data, GoldenStyled, ::testing::ValuesIn(colourInputs()),
+                         GoldenFile::testName);

@@ -471,7 +471,7 @@ void CMyEditBox::paintEvent(QPaintEvent*) {
     paintPreedit(painter);
     if (isCaretShown()) {
         painter.fillRect(caretPoint_.x, caretPoint_.y, 2, lineHeight_,
-                         colourTable_.colour(EditorColourTable::Default));
+                         colourTable_.colour(Attr::Default));
     }
 }
 

@@ -359,7 +359,7 @@ void CMyEditBox::paintPreedit(QPainter& painter) const {
     const QRect cell(caretPoint_.x, caretPoint_.y, charWidth_ * static_cast<int>(preedit_.size()),
                      lineHeight_);
     painter.fillRect(cell, palette().base());
-    painter.setPen(colourTable_.colour(EditorColourTable::Default));
+    painter.setPen(colourTable_.colour(Attr::Default));
     painter.drawText(cell.x(), cell.y() + ascent_, preedit_);
     painter.drawLine(cell.bottomLeft(), cell.bottomRight());
 }

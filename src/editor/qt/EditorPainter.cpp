@@ -14,7 +14,7 @@ EditorPainter::EditorPainter(QPainter& painter, const ViewGeometry& geometry,
 void EditorPainter::paintText(QSize client) {
     // Everything not covered by a run stays white: margins, the rest of each
     // row and the space below the last row.
-    painter_.fillRect(QRect(QPoint(0, 0), client), colours_.colour(EditorColourTable::White));
+    painter_.fillRect(QRect(QPoint(0, 0), client), colours_.colour(Attr::White));
     int lineStart = geometry_.topOffset();
     for (int y = ViewGeometry::Margin; y < client.height() && lineStart >= 0;
          y += geometry_.lineHeight()) {
@@ -85,12 +85,11 @@ void EditorPainter::appendChar(Run& run, int offset, int visibleColumns) {
 void EditorPainter::drawRun(const Run& run, int y) {
     const int width = geometry_.charWidth();
     const int x = ViewGeometry::Margin + run.column * width;
-    const int textIndex = run.selected ? EditorColourTable::White : run.attribute;
     if (run.selected) {
         painter_.fillRect(x, y, run.columns * width, geometry_.lineHeight(),
-                          colours_.colour(EditorColourTable::HiLight));
+                          colours_.colour(Attr::HiLight));
     }
-    painter_.setPen(colours_.colour(textIndex));
+    painter_.setPen(run.selected ? colours_.colour(Attr::White) : colours_.colour(run.attribute));
     if (run.latin1Only) {
         painter_.drawText(x, y + ascent_, run.text);
         return;

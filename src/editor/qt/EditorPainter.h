@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <cstdint>
 
 class EditorColourTable;
 class QPainter;
@@ -25,7 +26,7 @@ private:
         int column = 0;    // first visible column
         int columns = 0;   // visible columns
         int endColumn = 0; // line column after the run
-        int attribute = 0;
+        std::uint8_t attribute = 0;
         bool selected = false;
         QString text;
         bool latin1Only = true;

@@ -1,4 +1,5 @@
 #include "EditBoxFixture.h"
+#include "editor/StyledText.h"
 #include "editor/qt/ColorKeyWorker.h"
 
 #include <atomic>
@@ -33,11 +34,12 @@ protected:
         const auto& bytes = box->model().attributes();
         return std::vector<int>(bytes.begin(), bytes.end());
     }
+    std::string styled() const { return styledText(text(), box->model().attributes()); }
 };
 
 TEST_F(EditBoxColouring, ABoldElementColoursOnlyTheTagNames) {
     colourAll("x<b>y</b>z");
-    EXPECT_EQ(attributes(), (std::vector<int>{0, 0, 2, 0, 0, 0, 2, 2, 0, 0}));
+    EXPECT_EQ(styled(), "x<{Tag}B{Default}>y<{Tag}/B{Default}>z");
     EXPECT_EQ(text(), "x<B>y</B>z") << "tag names are upper-cased";
     EXPECT_EQ(box->model().undoList().size(), 1u) << "the upper-casing records no step";
     const QImage image = render();
@@ -48,8 +50,9 @@ TEST_F(EditBoxColouring, ABoldElementColoursOnlyTheTagNames) {
 
 TEST_F(EditBoxColouring, AnAnchorColoursArgumentAndQuotedValue) {
     colourAll("<a href=\"u\">t</a>");
-    const std::vector<int> expected{0, 2, 0, 3, 3, 3, 3, 0, 10, 10, 10, 0, 0, 0, 2, 2, 0};
-    EXPECT_EQ(attributes(), expected);
+    EXPECT_EQ(
+        styled(),
+        "<{Tag}A{Default} {Argument}HREF{Default}={Parameter}\"u\"{Default}>t<{Tag}/A{Default}>");
     EXPECT_EQ(text(), "<A HREF=\"u\">t</A>") << "the value keeps its case";
     const QImage image = render();
     EXPECT_GT(pixelsNear(image, 3, 0, colourOf(Magenta)), 0);
@@ -61,24 +64,24 @@ TEST_F(EditBoxColouring, WithoutTheUpperCaseOptionsTheTextStaysAsTyped) {
     settings.Editing[CEditorSettings::UpperCaseArguments] = 0;
     colourAll("<a href=\"u\">");
     EXPECT_EQ(text(), "<a href=\"u\">");
-    EXPECT_EQ(box->model().attributes()[1], 2);
+    EXPECT_EQ(box->model().attributes()[1], attrIndex(Attr::Tag));
 }
 
 TEST_F(EditBoxColouring, NothingIsColouredInsideASuspendingTagUntilItCloses) {
     colourAll("<script><b>x</b></script><b>");
     const std::vector<int> colours = attributes();
-    EXPECT_EQ(colours[1], 2);
-    EXPECT_EQ(colours[9], 0) << "the b inside the script";
-    EXPECT_EQ(colours[18], 2) << "the closing script tag";
-    EXPECT_EQ(colours[26], 2) << "the b after it";
+    EXPECT_EQ(colours[1], attrIndex(Attr::Tag));
+    EXPECT_EQ(colours[9], attrIndex(Attr::Default)) << "the b inside the script";
+    EXPECT_EQ(colours[18], attrIndex(Attr::Tag)) << "the closing script tag";
+    EXPECT_EQ(colours[26], attrIndex(Attr::Tag)) << "the b after it";
 }
 
 TEST_F(EditBoxColouring, NothingAfterATotallySuspendingTagIsColoured) {
     colourAll("<xmp></xmp><b>");
     const std::vector<int> colours = attributes();
-    EXPECT_EQ(colours[1], 2);
-    EXPECT_EQ(colours[7], 0);
-    EXPECT_EQ(colours[12], 0);
+    EXPECT_EQ(colours[1], attrIndex(Attr::Tag));
+    EXPECT_EQ(colours[7], attrIndex(Attr::Default));
+    EXPECT_EQ(colours[12], attrIndex(Attr::Default));
 }
 
 TEST_F(EditBoxColouring, MarksWinOverTagColours) {
@@ -87,9 +90,9 @@ TEST_F(EditBoxColouring, MarksWinOverTagColours) {
     box->MarkSelection();
     waitForColouring();
     const std::vector<int> colours = attributes();
-    EXPECT_EQ(colours[1], 4);
-    EXPECT_EQ(colours[4], 4);
-    EXPECT_EQ(colours[6], 2);
+    EXPECT_EQ(colours[1], attrIndex(Attr::Mark));
+    EXPECT_EQ(colours[4], attrIndex(Attr::Mark));
+    EXPECT_EQ(colours[6], attrIndex(Attr::Tag));
     box->SetSelection(0, 0, true);
     const QImage image = render();
     EXPECT_GT(pixelsNear(image, 1, 0, colourOf(Blue)), 0);
@@ -101,11 +104,11 @@ TEST_F(EditBoxColouring, UndoRecoloursTheText) {
     box->SetSelection(1, 1, true);
     QTest::keyClicks(box.get(), "<b>");
     waitForColouring();
-    ASSERT_EQ(box->model().attributes()[2], 2);
+    ASSERT_EQ(box->model().attributes()[2], attrIndex(Attr::Tag));
     ASSERT_TRUE(box->Undo());
     waitForColouring();
     EXPECT_EQ(text(), "x<B");
-    EXPECT_EQ(attributes(), (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(styled(), "x<B") << "no colour left";
 }
 
 TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
@@ -162,7 +165,7 @@ TEST_F(EditBoxColouring, AnEditorDestroyedDuringItsPassIsSafe) {
     // The worker goes on serving the editors that remain.
     box = std::make_unique<CMyEditBox>(settings, tags);
     colourAll("<b>");
-    EXPECT_EQ(box->model().attributes()[1], 2);
+    EXPECT_EQ(box->model().attributes()[1], attrIndex(Attr::Tag));
 }
 
 } // namespace

@@ -156,7 +156,7 @@ TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
     EXPECT_EQ(colorizer.lastWholeFileMilliseconds(), -1);
     ASSERT_TRUE(waitIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
-    EXPECT_EQ(model.attributes()[2], ColorPass::TagIndex);
+    EXPECT_EQ(model.attributes()[2], attrByte(Attr::Tag));
     ASSERT_EQ(colored.size(), 1u);
     EXPECT_EQ(colored[0], std::make_pair(0, model.length()));
     ASSERT_EQ(watch->threads().size(), 1u);
@@ -189,7 +189,7 @@ TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritt
     model.ReplaceRange(0, 0, "ab");
     ASSERT_TRUE(waitIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
-    EXPECT_EQ(model.attributes()[3], ColorPass::TagIndex);
+    EXPECT_EQ(model.attributes()[3], attrByte(Attr::Tag));
 }
 
 TEST_F(EditorColorizerTest, RequestDuringAPassLeadsToOneMorePassWithItsOwnOptions) {
@@ -234,11 +234,12 @@ TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
     watch->hold();
     colorizer.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 0, 3, 4, "Marked by User", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindUser, 0, 3, attrIndex(Attr::Mark), "Marked by User", nullptr});
     watch->release();
     ASSERT_TRUE(waitIdle(colorizer));
-    EXPECT_EQ(model.attributes()[1], 4);
-    EXPECT_EQ(model.attributes()[8], ColorPass::TagIndex);
+    EXPECT_EQ(model.attributes()[1], attrByte(Attr::Mark));
+    EXPECT_EQ(model.attributes()[8], attrByte(Attr::Tag));
 }
 
 TEST_F(EditorColorizerTest, LineColouringIsWholeFileUntilAWholePassWasSlow) {
