@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 
-// Every user option of the editor, with its default. The colours are stored
-// as 0x00BBGGRR (red in the lowest byte), as they are kept in the settings.
+// Every user option of the editor. The colours are stored as 0x00BBGGRR (red
+// in the lowest byte), as they are kept in the settings; where each option is
+// stored and its default are in SettingsTable().
 struct CEditorSettings {
     enum SaveClosePolicy { SaveCloseNo = 0, SaveCloseYes = 1, SaveCloseAsk = 2 };
     enum BrowserChoice { BrowserNetscape = 50, BrowserExplorer = 51, BrowserOther = 60 };
@@ -19,6 +20,8 @@ struct CEditorSettings {
         AutoIndentTabs = 6,
         EditorToolTips = 7,
     };
+    // The user's colours in the order the settings store them ("Color 0" ...),
+    // which is not the order of the editor's colour table.
     enum ColorIndex {
         DefaultColor = 0,
         TagColor = 1,
@@ -32,16 +35,18 @@ struct CEditorSettings {
     static constexpr int kColorCount = 7;
     static constexpr std::size_t kMaxPathText = 255;
 
-    int SaveClose = SaveCloseAsk;
-    int NoFilelist = 5;
-    std::string HTMLExt = "*.html;*.htm;*.shtml;*.xml";
-    std::string OpenExt = "*.html;*.htm;*.shtml;*.xml;*.txt";
-    std::string ImageExt = "*.jpg;*.gif";
-    std::string TagData = "Data/Tags.txt";
-    std::array<int, kEditingCount> Editing{1, 1, 1, 1, 1, 1, 1, 1};
-    std::array<std::uint32_t, kColorCount> Color{0x000000, 0xFF0000, 0x00AA00, 0x006600,
-                                                 0x220000, 0x0088FF, 0x0000FF};
-    int Browser = BrowserNetscape;
+    // Every field starts at its default from SettingsTable().
+    CEditorSettings();
+
+    int SaveClose{};
+    int NoFilelist{};
+    std::string HTMLExt;
+    std::string OpenExt;
+    std::string ImageExt;
+    std::string TagData; // relative to the installation directory, or absolute
+    std::array<int, kEditingCount> Editing{};
+    std::array<std::uint32_t, kColorCount> Color{}; // by ColorIndex
+    int Browser{};
     std::string OtherBrowser;
 
     bool isOn(EditingSwitch which) const { return Editing[which] != 0; }

@@ -1,24 +1,18 @@
 #include "app/SettingsIO.h"
 
+#include "app/SettingsTable.h"
+
 #include <filesystem>
 #include <system_error>
 
 namespace {
 
-const std::string kMain = "Main";
-const std::string kOptions = "Options";
-const std::string kRecent = "Recent";
-
-std::string numbered(const char* stem, int index) {
-    return stem + std::to_string(index);
-}
-
 std::string readOrWriteDefault(ISettingsStore& store, const std::string& name,
                                const std::string& fallback) {
-    std::string value = store.readString(kMain, name, "");
+    std::string value = store.readString(SettingKeys::Main, name, "");
     if (value.empty()) {
         value = fallback;
-        store.writeString(kMain, name, value);
+        store.writeString(SettingKeys::Main, name, value);
     }
     return value;
 }
@@ -30,6 +24,50 @@ bool isDirectory(const std::string& path) {
 
 bool isUtf8Continuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
+}
+
+SettingValue readValue(ISettingsStore& store, const SettingRow& row) {
+    if (const int* number = std::get_if<int>(&row.fallback)) {
+        return store.readInt(row.group, row.key, *number);
+    }
+    return store.readString(row.group, row.key, std::get<std::string>(row.fallback));
+}
+
+void writeValue(ISettingsStore& store, const SettingRow& row, const SettingValue& value) {
+    if (const int* number = std::get_if<int>(&value)) {
+        store.writeInt(row.group, row.key, *number);
+    } else {
+        store.writeString(row.group, row.key, std::get<std::string>(value));
+    }
+}
+
+// The table names a recent list; the caller holds both.
+template <typename List> List& listOf(RecentListId id, List& files, List& projects) {
+    return id == RecentListId::Files ? files : projects;
+}
+
+void loadRow(ISettingsStore& store, const SettingRow& row, CEditorSettings& settings,
+             RecentList& files, RecentList& projects) {
+    const SettingValue value = readValue(store, row);
+    if (const auto* field = std::get_if<SettingField>(&row.target)) {
+        field->set(settings, value);
+    } else {
+        listOf(std::get<RecentSlot>(row.target).list, files, projects)
+            .appendLoaded(std::get<std::string>(value));
+    }
+}
+
+void saveRow(ISettingsStore& store, const SettingRow& row, const CEditorSettings& settings,
+             const RecentList& files, const RecentList& projects) {
+    if (const auto* field = std::get_if<SettingField>(&row.target)) {
+        writeValue(store, row, field->get(settings));
+        return;
+    }
+    const RecentSlot& slot = std::get<RecentSlot>(row.target);
+    const RecentList& list = listOf(slot.list, files, projects);
+    if (slot.index < list.size()) {
+        writeValue(store, row, list.entries()[slot.index]);
+    }
 }
 
 } // namespace
@@ -50,65 +88,30 @@ std::string LimitPathText(const std::string& text) {
 
 InstallPaths LoadInstallPaths(ISettingsStore& store, const std::string& foundInstallDir) {
     InstallPaths paths;
-    paths.InstallDir = store.readString(kMain, "InstallDir", "");
+    paths.InstallDir = store.readString(SettingKeys::Main, SettingKeys::InstallDir, "");
     if (paths.InstallDir.empty() || !isDirectory(paths.InstallDir)) {
         paths.InstallDir = foundInstallDir;
-        store.writeString(kMain, "InstallDir", paths.InstallDir);
+        store.writeString(SettingKeys::Main, SettingKeys::InstallDir, paths.InstallDir);
     }
-    paths.TemplateDir = readOrWriteDefault(store, "TemplateDir", "templates/");
-    paths.DefaultTemplate = readOrWriteDefault(store, "DefaultTemplate", "default.htm");
+    paths.TemplateDir =
+        readOrWriteDefault(store, SettingKeys::TemplateDir, SettingDefaults::TemplateDir);
+    paths.DefaultTemplate =
+        readOrWriteDefault(store, SettingKeys::DefaultTemplate, SettingDefaults::DefaultTemplate);
     return paths;
 }
 
 void LoadSettings(ISettingsStore& store, CEditorSettings& settings, RecentList& recentFiles,
                   RecentList& recentProjects) {
-    const CEditorSettings defaults;
-    settings.SaveClose = store.readInt(kOptions, "SaveClose", defaults.SaveClose);
-    settings.NoFilelist = store.readInt(kOptions, "NoFilelist", defaults.NoFilelist);
-    settings.HTMLExt = store.readString(kOptions, "HTMLExt", defaults.HTMLExt);
-    settings.OpenExt = store.readString(kOptions, "OpenExt", defaults.OpenExt);
-    settings.ImageExt = store.readString(kOptions, "ImageExt", defaults.ImageExt);
-    settings.TagData = LimitPathText(store.readString(kOptions, "TagData", defaults.TagData));
-    settings.Browser = store.readInt(kOptions, "Browser", defaults.Browser);
-    settings.OtherBrowser =
-        LimitPathText(store.readString(kOptions, "Other Browser", defaults.OtherBrowser));
-    for (int i = 0; i < CEditorSettings::kEditingCount; ++i) {
-        settings.Editing[i] = store.readInt(kOptions, numbered("Editing ", i), defaults.Editing[i]);
-    }
-    for (int i = 0; i < static_cast<int>(RecentList::kCapacity); ++i) {
-        recentFiles.appendLoaded(store.readString(kRecent, numbered("File ", i), ""));
-        recentProjects.appendLoaded(store.readString(kRecent, numbered("Project ", i), ""));
-    }
-    for (int i = 0; i < CEditorSettings::kColorCount; ++i) {
-        settings.Color[i] = static_cast<std::uint32_t>(
-            store.readInt(kOptions, numbered("Color ", i), static_cast<int>(defaults.Color[i])));
+    for (const SettingRow& row : SettingsTable()) {
+        loadRow(store, row, settings, recentFiles, recentProjects);
     }
 }
 
 void SaveSettings(ISettingsStore& store, const std::string& defaultTemplate,
                   const CEditorSettings& settings, const RecentList& recentFiles,
                   const RecentList& recentProjects) {
-    store.writeString(kMain, "DefaultTemplate", defaultTemplate);
-    store.writeInt(kOptions, "SaveClose", settings.SaveClose);
-    store.writeInt(kOptions, "NoFilelist", settings.NoFilelist);
-    store.writeString(kOptions, "TagData", settings.TagData);
-    store.writeString(kOptions, "HTMLExt", settings.HTMLExt);
-    store.writeString(kOptions, "OpenExt", settings.OpenExt);
-    store.writeString(kOptions, "ImageExt", settings.ImageExt);
-    store.writeInt(kOptions, "Browser", settings.Browser);
-    store.writeString(kOptions, "Other Browser", settings.OtherBrowser);
-    for (int i = 0; i < CEditorSettings::kEditingCount; ++i) {
-        store.writeInt(kOptions, numbered("Editing ", i), settings.Editing[i]);
-    }
-    for (std::size_t i = 0; i < recentFiles.size(); ++i) {
-        store.writeString(kRecent, numbered("File ", static_cast<int>(i)),
-                          recentFiles.entries()[i]);
-    }
-    for (std::size_t i = 0; i < recentProjects.size(); ++i) {
-        store.writeString(kRecent, numbered("Project ", static_cast<int>(i)),
-                          recentProjects.entries()[i]);
-    }
-    for (int i = 0; i < CEditorSettings::kColorCount; ++i) {
-        store.writeInt(kOptions, numbered("Color ", i), static_cast<int>(settings.Color[i]));
+    store.writeString(SettingKeys::Main, SettingKeys::DefaultTemplate, defaultTemplate);
+    for (const SettingRow& row : SettingsTable()) {
+        saveRow(store, row, settings, recentFiles, recentProjects);
     }
 }

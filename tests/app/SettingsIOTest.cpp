@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -161,4 +162,50 @@ TEST(Settings, PathTextsAreCutTo255Characters) {
     EXPECT_EQ(settings.TagData, std::string(255, 'x'));
     // A character of two bytes counts once and is never cut in half.
     EXPECT_EQ(settings.OtherBrowser, std::string(254, 'y') + "\xC3\xA9");
+}
+
+namespace {
+
+// Every option changed away from its default, so that a row that reads or
+// writes the wrong field shows in a round trip.
+CEditorSettings everyOptionChanged() {
+    CEditorSettings settings;
+    settings.SaveClose = 0;
+    settings.NoFilelist = 3;
+    settings.HTMLExt = "*.h1";
+    settings.OpenExt = "*.o1";
+    settings.ImageExt = "*.i1";
+    settings.TagData = "/abs/Tags.txt";
+    for (int i = 0; i < CEditorSettings::kEditingCount; ++i) {
+        settings.Editing[i] = i % 2;
+    }
+    for (int i = 0; i < CEditorSettings::kColorCount; ++i) {
+        settings.Color[i] = 0xFFFFFFu - static_cast<std::uint32_t>(i);
+    }
+    settings.Browser = 51;
+    settings.OtherBrowser = "/usr/bin/other";
+    return settings;
+}
+
+auto fieldsOf(const CEditorSettings& s) {
+    return std::tie(s.SaveClose, s.NoFilelist, s.HTMLExt, s.OpenExt, s.ImageExt, s.TagData,
+                    s.Editing, s.Color, s.Browser, s.OtherBrowser);
+}
+
+} // namespace
+
+TEST(Settings, EveryOptionSurvivesARoundTripUnderItsOwnKey) {
+    MemoryStore store;
+    const CEditorSettings saved = everyOptionChanged();
+    ASSERT_NE(fieldsOf(saved), fieldsOf(CEditorSettings()));
+    SaveSettings(store, "default.htm", saved, RecentList(), RecentList());
+    EXPECT_EQ(store.values.size(), store.writes.size()) << "no key is written twice";
+    EXPECT_EQ(store.values["Options/Color 5"], std::to_string(0xFFFFFF - 5));
+    EXPECT_EQ(store.values["Options/Editing 1"], "1");
+
+    CEditorSettings loaded;
+    RecentList files;
+    RecentList projects;
+    LoadSettings(store, loaded, files, projects);
+    EXPECT_TRUE(fieldsOf(loaded) == fieldsOf(saved));
 }

@@ -1,0 +1,7 @@
+#include "app/CEditorSettings.h"
+
+#include "app/SettingsTable.h"
+
+CEditorSettings::CEditorSettings() {
+    ApplySettingDefaults(*this);
+}
