@@ -91,7 +91,9 @@ InstallPaths LoadInstallPaths(ISettingsStore& store, const std::string& foundIns
     paths.InstallDir = store.readString(SettingKeys::Main, SettingKeys::InstallDir, "");
     if (paths.InstallDir.empty() || !isDirectory(paths.InstallDir)) {
         paths.InstallDir = foundInstallDir;
-        store.writeString(SettingKeys::Main, SettingKeys::InstallDir, paths.InstallDir);
+        if (!foundInstallDir.empty()) {
+            store.writeString(SettingKeys::Main, SettingKeys::InstallDir, paths.InstallDir);
+        }
     }
     paths.TemplateDir =
         readOrWriteDefault(store, SettingKeys::TemplateDir, SettingDefaults::TemplateDir);

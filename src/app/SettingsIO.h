@@ -10,7 +10,8 @@
 // Reads "InstallDir", "TemplateDir" and "DefaultTemplate"; each one that is
 // missing gets its default (InstallDir: foundInstallDir) and is written back
 // at once. A stored InstallDir that no longer exists as a directory is
-// replaced the same way, so a moved installation heals itself.
+// replaced the same way, so a moved installation heals itself. When no
+// directory was found either, InstallDir is "" and nothing is written for it.
 InstallPaths LoadInstallPaths(ISettingsStore& store, const std::string& foundInstallDir);
 
 // Fills settings and both recent lists from the store, in the stored order.

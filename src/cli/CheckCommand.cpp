@@ -98,7 +98,7 @@ bool CheckCommand::loadVocabulary(const CheckOptions& options, CTagData& tagData
     std::string tagFile = options.tagFile.value_or(installed.tagFile);
     std::string colorFile = options.colorFile.value_or(installed.colorFile);
     if (tagFile.empty() || colorFile.empty()) {
-        fail("cannot find the installed tag data; give --tags and --colors");
+        fail(installed.problem + "; give --tags and --colors");
         return false;
     }
     TagDataLoadResult loaded = tagData.LoadTagData(tagFile, colorFile);

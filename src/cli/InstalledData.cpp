@@ -1,8 +1,11 @@
 #include "cli/InstalledData.h"
 
+#include "app/CEditorSettings.h"
 #include "app/InstallPaths.h"
+#include "app/RecentList.h"
+#include "app/SettingsIO.h"
 #include "cli/IniFile.h"
-#include "project/PathUtils.h"
+#include "cli/IniSettingsStore.h"
 
 #include <cstdlib>
 
@@ -19,10 +22,13 @@ std::string withTrailingSlash(std::string directory) {
     return directory;
 }
 
-std::string resolveAgainst(const std::string& base, const std::string& file) {
-    if (!file.empty() && file.front() == '/')
-        return file;
-    return AbsolutePath(base, file);
+IniSettingsStore editorSettings() {
+    IniFile file;
+    const std::string path =
+        InstalledData::settingsPath(environment("XDG_CONFIG_HOME"), environment("HOME"));
+    if (!path.empty())
+        file.load(path);
+    return IniSettingsStore(std::move(file));
 }
 
 } // namespace
@@ -37,23 +43,21 @@ std::string InstalledData::settingsPath(const std::string& xdgConfigHome, const 
 }
 
 InstalledData InstalledData::resolve(const std::string& executablePath) {
-    IniFile settings;
-    std::string path = settingsPath(environment("XDG_CONFIG_HOME"), environment("HOME"));
-    if (!path.empty())
-        settings.load(path);
-    std::string installDir = settings.value("Main", "InstallDir").value_or("");
-    if (installDir.empty())
-        installDir = FindInstallDir(executablePath);
+    IniSettingsStore store = editorSettings();
+    const InstallDirSearch search = SearchInstallDir(executablePath);
+    const InstallPaths paths = LoadInstallPaths(store, search.found);
+    CEditorSettings settings;
+    RecentList recentFiles;
+    RecentList recentProjects;
+    LoadSettings(store, settings, recentFiles, recentProjects);
+
     InstalledData data;
-    data.htmlExtensions =
-        settings.value("Options", "HTMLExt").value_or("*.html;*.htm;*.shtml;*.xml");
-    if (installDir.empty())
+    data.htmlExtensions = settings.HTMLExt;
+    if (paths.InstallDir.empty()) {
+        data.problem = DataFolderNotFoundMessage(search.lookedIn);
         return data;
-    installDir = withTrailingSlash(installDir);
-    std::string tagData = settings.value("Options", "TagData").value_or("Data/Tags.txt");
-    if (tagData.empty())
-        tagData = "Data/Tags.txt";
-    data.tagFile = resolveAgainst(installDir, tagData);
-    data.colorFile = AbsolutePath(installDir, "Data/Colors.txt");
+    }
+    data.tagFile = ResolveDataFile(paths.InstallDir, settings.TagData);
+    data.colorFile = ResolveDataFile(paths.InstallDir, ColorNamesFile);
     return data;
 }

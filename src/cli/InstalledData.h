@@ -2,14 +2,16 @@
 
 #include <string>
 
-// Where the editor's own settings say its data lives: the tag data file
-// ("TagData" against "InstallDir"), the colour name file and the extensions
-// that count as HTML. Read without Qt from the settings file the editor
-// writes ($XDG_CONFIG_HOME/Quillmark/Tagwright.conf).
+// Where the editor's own settings say its data lives: the tag data file, the
+// colour name file and the extensions that count as HTML. The settings file
+// the editor writes ($XDG_CONFIG_HOME/Quillmark/Tagwright.conf) is read
+// through the editor's own settings code, so both resolve every value alike.
 struct InstalledData {
     std::string tagFile;   // "" when no installation directory was found
     std::string colorFile; // likewise
     std::string htmlExtensions;
+    // Why tagFile and colorFile are empty, for the user; "" when they are not.
+    std::string problem;
 
     static InstalledData resolve(const std::string& executablePath);
 

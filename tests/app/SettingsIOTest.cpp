@@ -164,6 +164,14 @@ TEST(Settings, PathTextsAreCutTo255Characters) {
     EXPECT_EQ(settings.OtherBrowser, std::string(254, 'y') + "\xC3\xA9");
 }
 
+TEST(InstallPaths, NothingFoundStoresNoInstallDir) {
+    MemoryStore store;
+    const InstallPaths paths = LoadInstallPaths(store, "");
+    EXPECT_EQ(paths.InstallDir, "");
+    EXPECT_EQ(store.values.count("Main/InstallDir"), 0u);
+    EXPECT_EQ(store.writes, (std::vector<std::string>{"Main/TemplateDir", "Main/DefaultTemplate"}));
+}
+
 namespace {
 
 // Every option changed away from its default, so that a row that reads or

@@ -43,7 +43,7 @@ public:
             command += "cd " + shellQuoted(workingDir) + " && ";
         command += "timeout 30 env -i HOME=" + shellQuoted(dir_.path().string()) +
                    " XDG_CONFIG_HOME=" + shellQuoted((dir_.path() / "config").string()) + " " +
-                   shellQuoted(TAGWRIGHT_CHECK_BINARY);
+                   shellQuoted(binary);
         for (const std::string& argument : arguments)
             command.append(" ").append(shellQuoted(argument));
         command.append(" >").append(shellQuoted(stdoutPath.empty() ? outFile : stdoutPath));
@@ -55,6 +55,8 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // The checker to run; a test may run a copy placed elsewhere.
+    std::string binary = TAGWRIGHT_CHECK_BINARY;
     std::string out;
     std::string err;
 

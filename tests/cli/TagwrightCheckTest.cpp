@@ -152,6 +152,19 @@ TEST_F(TagwrightCheckTest, InstalledDataComesFromTheEditorSettings) {
     EXPECT_NE(err.find("Mine.txt"), std::string::npos);
 }
 
+TEST_F(TagwrightCheckTest, WithoutDataBesideItTheCheckerSaysWhereItLooked) {
+    std::filesystem::create_directories(dir.path() / "bin");
+    runner.binary = (dir.path() / "bin" / "tagwright-check").string();
+    std::filesystem::copy_file(TAGWRIGHT_CHECK_BINARY, runner.binary);
+    std::string page = dir.write("x.html", "<i>");
+    EXPECT_EQ(run({page}), 2);
+    EXPECT_NE(err.find("The data folder was not found; looked in: " + dir.path().string() +
+                       "/share/tagwright/, " + dir.path().string() + "/bin/data/"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(run(withData({page})), 1) << "given data files need no data folder";
+}
+
 TEST_F(TagwrightCheckTest, CommandLineMistakesGiveUsageAndStatusTwo) {
     std::string page = dir.write("p.html", "");
     EXPECT_EQ(run(withData({"--bogus", page})), 2);

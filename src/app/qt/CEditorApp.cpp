@@ -6,7 +6,6 @@
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/QSettingsStore.h"
 #include "app/qt/QtPlatformServices.h"
-#include "project/PathUtils.h"
 #include "project/ProjectFile.h"
 
 #include <QCoreApplication>
@@ -73,8 +72,13 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
 }
 
 void CEditorApp::loadTagData() {
-    const std::string tagFile = AbsolutePath(state_.InstallDir, settings_.TagData);
-    const std::string colorFile = AbsolutePath(state_.InstallDir, "Data/Colors.txt");
+    if (state_.InstallDir.empty()) {
+        services_->message(mainWin_.get(),
+                           QString::fromStdString(DataFolderNotFoundMessage(installDirLookedIn_)));
+        return;
+    }
+    const std::string tagFile = ResolveDataFile(state_.InstallDir, settings_.TagData);
+    const std::string colorFile = ResolveDataFile(state_.InstallDir, ColorNamesFile);
     const TagDataLoadResult result = tagData_.LoadTagData(tagFile, colorFile);
     if (result.ok()) {
         return;
@@ -107,8 +111,11 @@ void CEditorApp::runStartupAction() {
 
 void CEditorApp::loadInstallPaths() {
     if (foundInstallDir_.isEmpty()) {
-        const std::string exe = CurrentExecutablePath();
-        foundInstallDir_ = QString::fromStdString(FindInstallDir(exe));
+        const std::string exe =
+            executablePath_.isEmpty() ? CurrentExecutablePath() : executablePath_.toStdString();
+        InstallDirSearch search = SearchInstallDir(exe);
+        foundInstallDir_ = QString::fromStdString(search.found);
+        installDirLookedIn_ = std::move(search.lookedIn);
     }
     QSettingsStore store(*store_);
     const InstallPaths paths = LoadInstallPaths(store, foundInstallDir_.toStdString());
@@ -136,4 +143,19 @@ void CEditorApp::SaveSettings() {
     QSettingsStore store(*store_);
     ::SaveSettings(store, state_.DefaultTemplate, settings_, recentFiles_, recentProjects_);
     store_->sync();
+    warnOnceIfSettingsUnwritten();
+}
+
+// A settings file that cannot be written (a folder in its place, a read-only
+// file) would lose every change silently; once is enough to tell the user.
+void CEditorApp::warnOnceIfSettingsUnwritten() {
+    if (store_->status() == QSettings::NoError || settingsWarningShown_) {
+        return;
+    }
+    settingsWarningShown_ = true;
+    services_->message(
+        mainWin_.get(),
+        QStringLiteral("The settings could not be saved to %1.\nChanges to the options and "
+                       "the recent lists are lost when the program ends.")
+            .arg(store_->fileName()));
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <vector>
 
 class CMainWin;
 class IPlatformServices;
@@ -53,10 +55,14 @@ public:
 
     // Where the executable's data files are; tests may set it beforehand.
     void setFoundInstallDir(const QString& directory) { foundInstallDir_ = directory; }
+    // The executable the data files are looked for beside; tests may set it
+    // beforehand instead of the directory.
+    void setExecutablePath(const QString& path) { executablePath_ = path; }
 
 private:
     void loadInstallPaths();
     void loadTagData();
+    void warnOnceIfSettingsUnwritten();
     void runStartupAction();
 
     std::unique_ptr<QSettings> store_;
@@ -69,4 +75,7 @@ private:
     std::unique_ptr<CMainWin> mainWin_;
     CommandLineAction startupAction_;
     QString foundInstallDir_;
+    QString executablePath_;
+    std::vector<std::string> installDirLookedIn_;
+    bool settingsWarningShown_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QSettings>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,4 +104,153 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
     EXPECT_EQ(app.startupAction().path, "/home/ann/my page.html");
     EXPECT_TRUE(services->messages.contains("Failed to open file"));
     EXPECT_TRUE(app.mainWindow()->mdiArea()->subWindowList().isEmpty());
+}
+
+namespace {
+
+// A tag data file whose one tag says where it was read from.
+void writeTagData(const TempDir& dir, const std::string& folder, const std::string& tag) {
+    dir.write(folder + "/Data/Tags.txt", tag + "\n{\n}\n");
+    dir.write(folder + "/Data/Colors.txt", "red\n");
+}
+
+struct DataCase {
+    const char* name;
+    bool dataBesideTheProgram;
+    bool absoluteTagData;
+    const char* knownTag; // "" when no tag data is loaded
+};
+
+// The program lives in <root>/bin; its data, when there is any, in
+// <root>/bin/data. The current directory holds a Data/ of its own that must
+// never be read, and <root>/mine/Data/Tags.txt is a tag file named by an
+// absolute path.
+void PrintTo(const DataCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FindingTheEditorData : public ::testing::TestWithParam<DataCase> {
+protected:
+    void SetUp() override {
+        writeTagData(current, ".", "CURRENT");
+        writeTagData(root, "mine", "ABSOLUTE");
+        if (GetParam().dataBesideTheProgram) {
+            writeTagData(root, "bin/data", "BESIDE");
+        }
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(current.path());
+    }
+    void TearDown() override { std::filesystem::current_path(previous); }
+
+    TempDir root;
+    TempDir current;
+    TempDir config;
+    std::filesystem::path previous;
+};
+
+} // namespace
+
+TEST_P(FindingTheEditorData, OnlyBesideTheProgramAndAbsolutePathsStayAbsolute) {
+    const DataCase& row = GetParam();
+    if (row.absoluteTagData) {
+        reopen(config).setValue("Options/TagData",
+                                QString::fromStdString(root.path("mine/Data/Tags.txt")));
+    }
+    CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
+    app.setExecutablePath(QString::fromStdString(root.path("bin/tagwright")));
+    app.InitInstance({});
+
+    for (const char* tag : {"CURRENT", "BESIDE", "ABSOLUTE"}) {
+        EXPECT_EQ(app.tagData().findUpperTag(tag) != nullptr, std::string(tag) == row.knownTag)
+            << tag;
+    }
+    QSettings stored = reopen(config);
+    if (row.dataBesideTheProgram) {
+        EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
+        EXPECT_EQ(stored.value("Main/InstallDir").toString().toStdString(),
+                  root.path("bin/data") + "/");
+        return;
+    }
+    ASSERT_EQ(services->messages.size(), 1);
+    const std::string lookedIn = root.path("share/tagwright") + "/, " + root.path("bin/data") + "/";
+    EXPECT_EQ(services->messages[0].toStdString(),
+              "The data folder was not found; looked in: " + lookedIn);
+    EXPECT_FALSE(stored.contains("Main/InstallDir"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, FindingTheEditorData,
+                         ::testing::Values(DataCase{"BesideTheProgram", true, false, "BESIDE"},
+                                           DataCase{"AbsoluteTagData", true, true, "ABSOLUTE"},
+                                           DataCase{"Nowhere", false, false, ""}),
+                         [](const ::testing::TestParamInfo<DataCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+namespace {
+
+struct UnwritableCase {
+    const char* name;
+    // What stands where the settings file or its folder should be.
+    void (*block)(const TempDir& dir);
+    const char* file; // the settings file, relative to dir
+};
+
+void PrintTo(const UnwritableCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UnwritableSettings : public ::testing::TestWithParam<UnwritableCase> {};
+
+} // namespace
+
+TEST_P(UnwritableSettings, AreReportedOnceWhenSaved) {
+    TempDir dir;
+    GetParam().block(dir);
+    CEditorApp app(std::make_unique<QSettings>(QString::fromStdString(dir.path(GetParam().file)),
+                                               QSettings::IniFormat));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
+    app.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
+    app.InitInstance({});
+    services->messages.clear();
+
+    app.SaveSettings();
+    ASSERT_EQ(services->messages.size(), 1);
+    EXPECT_TRUE(services->messages[0].startsWith("The settings could not be saved to "))
+        << services->messages[0].toStdString();
+    EXPECT_TRUE(services->messages[0].contains(QString::fromStdString(dir.path(GetParam().file))));
+    app.settings().SaveClose = 0;
+    ASSERT_TRUE(app.mainWindow()->close());
+    EXPECT_EQ(services->messages.size(), 1) << "the warning is given once";
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, UnwritableSettings,
+                         ::testing::Values(UnwritableCase{"AFolderInPlaceOfTheFile",
+                                                          [](const TempDir& dir) {
+                                                              std::filesystem::create_directories(
+                                                                  dir.path() / "Tagwright.conf");
+                                                          },
+                                                          "Tagwright.conf"},
+                                           UnwritableCase{"AFileInPlaceOfTheFolder",
+                                                          [](const TempDir& dir) {
+                                                              dir.write("Quillmark",
+                                                                        "not a folder");
+                                                          },
+                                                          "Quillmark/Tagwright.conf"}),
+                         [](const ::testing::TestParamInfo<UnwritableCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(EditorApp, WritableSettingsSaveWithoutAWord) {
+    TempDir config;
+    CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
+    app.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
+    app.InitInstance({});
+    app.SaveSettings();
+    EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
+    EXPECT_TRUE(reopen(config).contains("Options/SaveClose"));
 }
