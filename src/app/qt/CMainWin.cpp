@@ -1,6 +1,7 @@
 #include "app/qt/CMainWin.h"
 
 #include "app/CommandIds.h"
+#include "app/InstallPaths.h"
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
@@ -495,6 +496,7 @@ RecentList& CMainWin::recentFiles() const {
 }
 
 void CMainWin::showTips() {
-    const QString tips = QString::fromStdString(app_.state().InstallDir) + "Help/Tips.txt";
+    const QString tips =
+        QString::fromStdString(ResolveDataFile(app_.state().InstallDir, "Help/Tips.txt"));
     CTipDlg(tips, CTipDlg::stepsForNow(), this).exec();
 }

@@ -51,6 +51,11 @@ CNewFileDlg::CNewFileDlg(const QString& templateDir, const QString& defaultTempl
 }
 
 void CNewFileDlg::fillTemplates(const QString& templateDir, const QString& defaultTemplate) {
+    // No template folder is no templates; QDir would take "" for the
+    // current directory.
+    if (templateDir.isEmpty()) {
+        return;
+    }
     const QStringList files = QDir(templateDir).entryList(QDir::Files, QDir::Name);
     templates_->addItems(files);
     for (int i = 0; i < files.size(); ++i) {

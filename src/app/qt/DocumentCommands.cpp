@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/FileFilter.h"
+#include "app/InstallPaths.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
@@ -71,7 +72,7 @@ CChildWin* DocumentCommands::openInEditor(const std::string& path) {
 
 std::string DocumentCommands::templatePath(const std::string& templateName) const {
     const CAppState& state = app_.state();
-    return state.InstallDir + state.TemplateDir + templateName;
+    return ResolveDataFile(state.InstallDir, state.TemplateDir + templateName);
 }
 
 CChildWin* DocumentCommands::newDocument(const std::string& templateName, bool colorKey) {
@@ -111,7 +112,7 @@ void DocumentCommands::openWithDialog() {
 
 void DocumentCommands::showNewFileDialog() {
     const CAppState& state = app_.state();
-    CNewFileDlg dialog(QString::fromStdString(state.InstallDir + state.TemplateDir),
+    CNewFileDlg dialog(QString::fromStdString(ResolveDataFile(state.InstallDir, state.TemplateDir)),
                        QString::fromStdString(state.DefaultTemplate),
                        state.CurrentProject != nullptr, services_, &frame_);
     if (dialog.exec() != QDialog::Accepted) {

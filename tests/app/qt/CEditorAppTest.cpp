@@ -2,10 +2,13 @@
 
 #include "FakeServices.h"
 #include "TempDir.h"
+#include "app/qt/CChildWin.h"
 #include "app/qt/CMainWin.h"
+#include "editor/qt/CMyEditBox.h"
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -108,10 +111,12 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
 
 namespace {
 
-// A tag data file whose one tag says where it was read from.
+// Data files whose one tag and default template say where they were read
+// from.
 void writeTagData(const TempDir& dir, const std::string& folder, const std::string& tag) {
     dir.write(folder + "/Data/Tags.txt", tag + "\n{\n}\n");
     dir.write(folder + "/Data/Colors.txt", "red\n");
+    dir.write(folder + "/templates/default.htm", tag);
 }
 
 struct DataCase {
@@ -119,6 +124,7 @@ struct DataCase {
     bool dataBesideTheProgram;
     bool absoluteTagData;
     const char* knownTag; // "" when no tag data is loaded
+    const char* templateText;
 };
 
 // The program lives in <root>/bin; its data, when there is any, in
@@ -160,12 +166,17 @@ TEST_P(FindingTheEditorData, OnlyBesideTheProgramAndAbsolutePathsStayAbsolute) {
     auto* services = new FakeServices;
     app.setServices(std::unique_ptr<IPlatformServices>(services));
     app.setExecutablePath(QString::fromStdString(root.path("bin/tagwright")));
-    app.InitInstance({});
+    app.InitInstance({"app"}); // a new document from the default template
 
     for (const char* tag : {"CURRENT", "BESIDE", "ABSOLUTE"}) {
         EXPECT_EQ(app.tagData().findUpperTag(tag) != nullptr, std::string(tag) == row.knownTag)
             << tag;
     }
+    const QList<QMdiSubWindow*> documents = app.mainWindow()->mdiArea()->subWindowList();
+    ASSERT_EQ(documents.size(), 1);
+    auto* document = qobject_cast<CChildWin*>(documents[0]->widget());
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->editor().model().text(), row.templateText);
     QSettings stored = reopen(config);
     if (row.dataBesideTheProgram) {
         EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
@@ -180,13 +191,12 @@ TEST_P(FindingTheEditorData, OnlyBesideTheProgramAndAbsolutePathsStayAbsolute) {
     EXPECT_FALSE(stored.contains("Main/InstallDir"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, FindingTheEditorData,
-                         ::testing::Values(DataCase{"BesideTheProgram", true, false, "BESIDE"},
-                                           DataCase{"AbsoluteTagData", true, true, "ABSOLUTE"},
-                                           DataCase{"Nowhere", false, false, ""}),
-                         [](const ::testing::TestParamInfo<DataCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, FindingTheEditorData,
+    ::testing::Values(DataCase{"BesideTheProgram", true, false, "BESIDE", "BESIDE"},
+                      DataCase{"AbsoluteTagData", true, true, "ABSOLUTE", "BESIDE"},
+                      DataCase{"Nowhere", false, false, "", ""}),
+    [](const ::testing::TestParamInfo<DataCase>& info) { return std::string(info.param.name); });
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,4 +56,15 @@ TEST(NewFileDialog, AddToProjectNeedsAFilename) {
     EXPECT_EQ(choice.templateName, "default.htm");
     EXPECT_TRUE(choice.addToProject);
     EXPECT_EQ(choice.fileName, "news/today.html");
+}
+
+TEST(NewFileDialog, NoTemplateFolderListsNothingFromTheCurrentDirectory) {
+    TempDir dir;
+    dir.write("page.htm", "<P>");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    FakeServices services;
+    CNewFileDlg dialog(QString(), "page.htm", false, services);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(dialog.templateList()->count(), 0);
 }
