@@ -49,8 +49,8 @@ TEST_F(EditBoxClipboard, CopyWithoutSelectionTakesTheWholeLine) {
 
 TEST_F(EditBoxClipboard, CopyWithUseMarksTakesEveryMarkFollowedByALineEnd) {
     setText("one two three");
-    box->AddMark({CMarkRecord::KindUser, 0, 3, 4, "Marked by User", nullptr});
-    box->AddMark({CMarkRecord::KindUser, 8, 13, 4, "Marked by User", nullptr});
+    box->AddMark({CMarkRecord::KindUser, 0, 3, attrIndex(Attr::Mark), "Marked by User", nullptr});
+    box->AddMark({CMarkRecord::KindUser, 8, 13, attrIndex(Attr::Mark), "Marked by User", nullptr});
     useMarks = true;
     box->Copy();
     EXPECT_EQ(clipboardText(), QString("one") + LineEnd + "three" + LineEnd);
@@ -58,7 +58,7 @@ TEST_F(EditBoxClipboard, CopyWithUseMarksTakesEveryMarkFollowedByALineEnd) {
 
 TEST_F(EditBoxClipboard, DeleteWithUseMarksRemovesEveryMarkAndItsText) {
     setText("one two three");
-    box->AddMark({CMarkRecord::KindUser, 0, 4, 4, "Marked by User", nullptr});
+    box->AddMark({CMarkRecord::KindUser, 0, 4, attrIndex(Attr::Mark), "Marked by User", nullptr});
     box->AddMark({CMarkRecord::KindErrorLog, 8, 13, 6, "error", nullptr});
     useMarks = true;
     box->DeleteSelection();

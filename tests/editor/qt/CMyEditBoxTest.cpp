@@ -279,7 +279,7 @@ TEST_F(EditBoxSelection, TagInformationFollowsTheCaretAndTheMouse) {
 
 TEST_F(EditBoxSelection, TagInformationShowsAMarksReasonUpToItsEnd) {
     setText("plain text");
-    box->AddMark({CMarkRecord::KindUser, 2, 5, 4, "Marked by User", nullptr});
+    box->AddMark({CMarkRecord::KindUser, 2, 5, attrIndex(Attr::Mark), "Marked by User", nullptr});
     EXPECT_EQ(box->tagInfoAt(5), QStringLiteral("Marked by User"));
     EXPECT_EQ(box->tagInfoAt(6), QString());
 }
