@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -48,4 +49,12 @@ std::string JoinArguments(const std::vector<std::string>& arguments) {
         text += argument;
     }
     return text;
+}
+
+std::string AbsoluteCommandLinePath(const std::string& path, const std::string& currentDir) {
+    std::filesystem::path full(path);
+    if (full.is_relative()) {
+        full = std::filesystem::path(currentDir) / full;
+    }
+    return full.lexically_normal().string();
 }

@@ -18,3 +18,9 @@ CommandLineAction ProcessCommandLine(std::string_view text);
 
 // The command-line text of the arguments after the program name.
 std::string JoinArguments(const std::vector<std::string>& arguments);
+
+// A path from the command line as the document's path: relative to
+// currentDir when relative, with "." and ".." steps folded, and symbolic
+// links left as written, so that opening the same file again by its full
+// path finds the same window.
+std::string AbsoluteCommandLinePath(const std::string& path, const std::string& currentDir);

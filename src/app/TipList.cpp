@@ -11,14 +11,15 @@ bool TipList::load(const std::string& path) {
 void TipList::setText(std::string_view text) {
     tips_.clear();
     cursor_ = 0;
+    // A line ends at LF, CR LF or a lone CR, as in every text file read.
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
+        const std::size_t end = text.find_first_of("\r\n");
+        tips_.emplace_back(text.substr(0, end));
+        if (end == std::string_view::npos) {
+            break;
         }
-        tips_.emplace_back(line);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
 }
 

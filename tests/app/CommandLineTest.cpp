@@ -47,3 +47,21 @@ TEST(CommandLine, ArgumentsJoinWithBlanks) {
     EXPECT_EQ(ProcessCommandLine(JoinArguments({"app", "/my docs/x.html"})).path,
               "/my docs/x.html");
 }
+
+TEST(CommandLine, RelativePathsBecomeFullAndCleanWithoutResolvingLinks) {
+    struct Case {
+        const char* path;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"index.html", "/home/ann/site/index.html"},
+        {"./pages/../index.html", "/home/ann/site/index.html"},
+        {"../other/a.html", "/home/ann/other/a.html"},
+        {"/srv/www/a.html", "/srv/www/a.html"},
+        {"/srv/www/./x/../a.html", "/srv/www/a.html"},
+        {"link/a.html", "/home/ann/site/link/a.html"}, // a link stays as written
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(AbsoluteCommandLinePath(item.path, "/home/ann/site"), item.expected) << item.path;
+    }
+}

@@ -47,3 +47,12 @@ TEST(TipList, TheShippedTipsFileHasAtLeastTwentyTips) {
         EXPECT_FALSE(tips.next().empty()) << "tip " << i;
     }
 }
+
+TEST(TipList, ALoneCarriageReturnEndsATipToo) {
+    TipList tips;
+    tips.setText("one\rtwo\r\nthree\r");
+    EXPECT_EQ(tips.start(1), "one");
+    EXPECT_EQ(tips.next(), "two");
+    EXPECT_EQ(tips.next(), "three");
+    EXPECT_EQ(tips.next(), "one");
+}

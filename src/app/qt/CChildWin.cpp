@@ -1,6 +1,7 @@
 #include "app/qt/CChildWin.h"
 
 #include "app/CommandIds.h"
+#include "app/FileFailure.h"
 #include "app/FileFilter.h"
 #include "app/FormatCommandTable.h"
 #include "app/qt/CEditorApp.h"
@@ -80,37 +81,70 @@ QString CChildWin::captionText() const {
     return path_.empty() ? QStringLiteral("Untitled") : QString::fromStdString(path_);
 }
 
-bool CChildWin::loadFile(const std::string& path) {
-    if (editor_->LoadFile(path) != FileResult::Ok) {
-        return false;
-    }
-    if (path == path_) {
+FileResult CChildWin::loadFile(const std::string& path) {
+    const FileResult result = editor_->LoadFile(path);
+    if (result == FileResult::Ok && path == path_) {
         rememberDiskTime();
     }
-    return true;
+    return result;
 }
 
 void CChildWin::rememberDiskTime() {
-    diskTime_ = QFileInfo(QString::fromStdString(path_)).lastModified();
+    const QFileInfo info(QString::fromStdString(path_));
+    diskTime_ = info.lastModified();
+    diskSize_ = info.size();
+}
+
+bool CChildWin::changedOnDiskSinceRead() const {
+    const QFileInfo info(QString::fromStdString(path_));
+    return diskTime_.isValid() && info.exists() &&
+           (info.lastModified() != diskTime_ || info.size() != diskSize_);
 }
 
 bool CChildWin::SaveDocument(bool askIfUntitled) {
-    if (path_.empty() && askIfUntitled) {
+    return save(askIfUntitled) == SaveOutcome::Saved;
+}
+
+CChildWin::SaveOutcome CChildWin::save(bool askIfUntitled) {
+    lastSave_ = {};
+    std::string target = path_;
+    if (target.empty() && askIfUntitled) {
         const QString chosen = services_.saveFileName(
             this, QString::fromStdString(BuildFileFilter(7, app_.settings())),
             QStringLiteral("html"));
-        if (chosen.isEmpty()) {
-            return false;
-        }
-        path_ = chosen.toStdString();
+        target = chosen.toStdString();
     }
-    if (path_.empty() || editor_->model().SaveFile(path_) != FileResult::Ok) {
-        return false;
+    return target.empty() ? SaveOutcome::Failed : saveTo(target);
+}
+
+// The path, the caption and the recent list change only once the file is
+// written, and a file another program changed since it was read is
+// overwritten only when the user says so.
+CChildWin::SaveOutcome CChildWin::saveTo(const std::string& target) {
+    if (target == path_ && changedOnDiskSinceRead() &&
+        !services_.askYesNo(this,
+                            QStringLiteral("The file has been changed on disk by another program. "
+                                           "Overwrite it?"),
+                            QStringLiteral("Quillmark Tagwright"))) {
+        return SaveOutcome::KeptDiskVersion;
     }
+    lastSave_ = {target, editor_->model().SaveFile(target)};
+    if (lastSave_.result != FileResult::Ok) {
+        return SaveOutcome::Failed;
+    }
+    path_ = target;
     rememberDiskTime();
     app_.recentFiles().add(path_);
     SetTitle(QString::fromStdString(path_));
-    return true;
+    return SaveOutcome::Saved;
+}
+
+void CChildWin::reportSaveFailure() {
+    const QString detail =
+        lastSave_.path.empty()
+            ? QString()
+            : QString::fromStdString(DescribeFileFailure(lastSave_.path, lastSave_.result));
+    services_.failure(this, QStringLiteral("Failed to save file."), detail);
 }
 
 void CChildWin::saveAs() {
@@ -118,14 +152,9 @@ void CChildWin::saveAs() {
     const QString filter =
         QString::fromStdString(BuildFileFilter(FilterHtml | FilterAll, settings));
     const QString chosen = services_.saveFileName(this, filter, QStringLiteral("html"));
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty() && saveTo(chosen.toStdString()) == SaveOutcome::Failed) {
+        reportSaveFailure();
     }
-    path_ = chosen.toStdString();
-    if (!SaveDocument(false)) {
-        services_.message(this, QStringLiteral("Failed to save file."));
-    }
-    SetTitle(captionText());
 }
 
 void CChildWin::checkChangedOnDisk() {
@@ -178,9 +207,12 @@ bool CChildWin::closeHandling() {
     if (answer == IPlatformServices::Answer::Cancel) {
         return false;
     }
-    if (answer == IPlatformServices::Answer::Yes && !SaveDocument(true)) {
-        services_.message(this, QStringLiteral("Failed to save file."));
-        return false;
+    if (answer == IPlatformServices::Answer::Yes) {
+        const SaveOutcome outcome = save(true);
+        if (outcome == SaveOutcome::Failed) {
+            reportSaveFailure();
+        }
+        return outcome == SaveOutcome::Saved;
     }
     return true;
 }
@@ -380,8 +412,8 @@ bool CChildWin::runCommand(int id) {
 }
 
 void CChildWin::saveCommand() {
-    if (!SaveDocument(true)) {
-        services_.message(this, QStringLiteral("Failed to save file."));
+    if (save(true) == SaveOutcome::Failed) {
+        reportSaveFailure();
     }
 }
 

@@ -35,12 +35,12 @@ public:
 
     // Sets the caption, but only to the document's path or "Untitled".
     void SetTitle(const QString& text);
-    // Loads path into the editor; false leaves the document as it was.
-    bool loadFile(const std::string& path);
+    // Loads path into the editor; a failure leaves the document as it was.
+    FileResult loadFile(const std::string& path);
     // Writes the document to its path, asking for one first when untitled and
     // askIfUntitled is set. False when cancelled or the file cannot be written.
     bool SaveDocument(bool askIfUntitled);
-    // Save As: asks for a name, keeps it even when the save then fails.
+    // Save As: asks for a name; the document takes it once it is written.
     void saveAs();
 
     // Asks whether to reload when the file changed on disk since it was read
@@ -69,6 +69,12 @@ private:
     void afterRewrite(EditResult result);
     void showContextMenu(const QPoint& globalPos);
     void rememberDiskTime();
+    bool changedOnDiskSinceRead() const;
+
+    enum class SaveOutcome { Saved, Failed, KeptDiskVersion };
+    SaveOutcome save(bool askIfUntitled);
+    SaveOutcome saveTo(const std::string& target);
+    void reportSaveFailure();
     QString captionText() const;
 
     CEditorApp& app_;
@@ -76,5 +82,10 @@ private:
     CMyEditBox* editor_;
     std::string path_;
     QDateTime diskTime_;
+    qint64 diskSize_ = -1;
+    struct {
+        std::string path; // "" when no write was tried
+        FileResult result = FileResult::Ok;
+    } lastSave_;
     bool askingToReload_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QSettings>
+#include <filesystem>
 
 namespace {
 CEditorApp* theApp = nullptr;
@@ -99,7 +100,9 @@ void CEditorApp::runStartupAction() {
     DocumentCommands& documents = mainWin_->documents();
     switch (startupAction_.kind) {
     case CommandLineAction::OpenFile:
-        documents.OpenFile(startupAction_.path, true);
+        documents.OpenFile(
+            AbsoluteCommandLinePath(startupAction_.path, std::filesystem::current_path().string()),
+            true);
         break;
     case CommandLineAction::NewFromDefaultTemplate:
         documents.newFromDefaultTemplate();

@@ -418,7 +418,8 @@ void showRecentFile(CMainWin& window, int id, CommandState& state) {
     const auto slot = static_cast<std::size_t>(id - Cmd::RecentFile0);
     state.enabled = slot < entries.size();
     if (state.enabled) {
-        state.text = QString::fromStdString(entries[slot]);
+        // An "&" in a path is a letter here, not a menu mnemonic.
+        state.text = QString::fromStdString(entries[slot]).replace('&', QStringLiteral("&&"));
     }
 }
 

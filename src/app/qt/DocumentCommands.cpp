@@ -1,6 +1,7 @@
 #include "app/qt/DocumentCommands.h"
 
 #include "app/CommandIds.h"
+#include "app/FileFailure.h"
 #include "app/FileFilter.h"
 #include "app/InstallPaths.h"
 #include "app/qt/CChildWin.h"
@@ -52,9 +53,11 @@ CChildWin* DocumentCommands::OpenFile(const std::string& path, bool forceEditor)
 CChildWin* DocumentCommands::openInEditor(const std::string& path) {
     CChildWin* window = createWindow();
     window->setPath(path);
-    if (!window->loadFile(path)) {
+    const FileResult result = window->loadFile(path);
+    if (result != FileResult::Ok) {
         window->parentWidget()->close();
-        services_.message(&frame_, QStringLiteral("Failed to open file"));
+        services_.failure(&frame_, QStringLiteral("Failed to open file"),
+                          QString::fromStdString(DescribeFileFailure(path, result)));
         return nullptr;
     }
     app_.recentFiles().add(path);

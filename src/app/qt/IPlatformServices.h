@@ -16,6 +16,9 @@ public:
     virtual ~IPlatformServices() = default;
     // A message with an OK button; an empty caption means the program's name.
     virtual void message(QWidget* owner, const QString& text, const QString& caption = {}) = 0;
+    // A failure: text as the main message, detail (the file and the
+    // system's reason) below it, with the warning icon.
+    virtual void failure(QWidget* owner, const QString& text, const QString& detail) = 0;
     // A question with Yes, No and Cancel.
     virtual Answer askYesNoCancel(QWidget* owner, const QString& text, const QString& caption) = 0;
     // A question with Yes and No.

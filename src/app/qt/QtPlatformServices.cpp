@@ -19,6 +19,12 @@ void QtPlatformServices::message(QWidget* owner, const QString& text, const QStr
     QMessageBox::information(owner, captionOr(caption), text);
 }
 
+void QtPlatformServices::failure(QWidget* owner, const QString& text, const QString& detail) {
+    QMessageBox box(QMessageBox::Warning, captionOr({}), text, QMessageBox::Ok, owner);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
 IPlatformServices::Answer QtPlatformServices::askYesNoCancel(QWidget* owner, const QString& text,
                                                              const QString& caption) {
     const auto button = QMessageBox::question(

@@ -6,6 +6,7 @@
 class QtPlatformServices : public IPlatformServices {
 public:
     void message(QWidget* owner, const QString& text, const QString& caption) override;
+    void failure(QWidget* owner, const QString& text, const QString& detail) override;
     Answer askYesNoCancel(QWidget* owner, const QString& text, const QString& caption) override;
     bool askYesNo(QWidget* owner, const QString& text, const QString& caption) override;
     QString openFileName(QWidget* owner, const QString& filter) override;

@@ -20,6 +20,9 @@ CFontDlg::CFontDlg(QWidget* parent)
       colourButton_(new QPushButton(QStringLiteral("&Color..."), this)),
       sample_(new QLabel(QStringLiteral("AaBbYyZz"), this)) {
     setWindowTitle(QStringLiteral("Font"));
+    // No face is chosen at first, so that a colour or size alone can be set
+    // without a FACE argument.
+    face_->setCurrentIndex(-1);
     size_->setRange(1, 200);
     size_->setValue(12);
     size_->setSuffix(QStringLiteral(" pt"));
@@ -74,7 +77,9 @@ void CFontDlg::updateSample() {
 
 FontChoice CFontDlg::choice() const {
     FontChoice choice;
-    choice.faceName = face_->currentFont().family().toStdString();
+    // The face as the dialog shows it; the combo box's font may be a
+    // substitute with another family name.
+    choice.faceName = face_->currentText().trimmed().toStdString();
     choice.weight = bold_->isChecked() ? FontChoice::BoldWeight : 400;
     choice.italic = italic_->isChecked();
     choice.underline = underline_->isChecked();

@@ -237,15 +237,21 @@ TEST_F(ChildWinTest, SaveAsMovesTheDocumentAndLeavesTheOldFile) {
     EXPECT_NE(open(page), document);
 }
 
-TEST_F(ChildWinTest, AFailedSaveAsKeepsTheNewName) {
-    CChildWin* document = documentWith("text");
+TEST_F(ChildWinTest, AFailedSaveAsKeepsTheOldNameAndSaysWhy) {
+    const fs::path page = files_.write("page.html", "<p>page</p>\n");
+    CChildWin* document = open(page);
+    type(document, "text ");
     const std::string nowhere = files_.path("missing-folder/page.html");
     services_->saveNames = {QString::fromStdString(nowhere)};
     ASSERT_TRUE(commands().execute(Cmd::FileSaveAs));
     EXPECT_EQ(services_->messages, QStringList{"Failed to save file."});
-    EXPECT_EQ(document->path(), nowhere);
+    ASSERT_EQ(services_->details.size(), 1);
+    EXPECT_TRUE(services_->details[0].startsWith(QString::fromStdString(nowhere)));
+    EXPECT_EQ(document->path(), page.string());
+    EXPECT_EQ(document->windowTitle().toStdString(), page.string());
+    EXPECT_FALSE(app_.recentFiles().contains(nowhere));
     EXPECT_TRUE(modified(document));
-    EXPECT_EQ(files_.entryCount(), 0u);
+    EXPECT_EQ(files_.entryCount(), 1u);
 }
 
 TEST_F(ChildWinTest, LineEndsSurviveOpenAndSaveByteForByte) {
@@ -369,6 +375,40 @@ TEST_F(ChildWinTest, ActivationAsksBeforeReloadingAChangedFile) {
     EXPECT_EQ(text(document), "<p>theirs again</p>\n");
     EXPECT_FALSE(modified(document));
     EXPECT_TRUE(document->editor().model().undoList().empty());
+}
+
+TEST_F(ChildWinTest, ASaveAsksBeforeOverwritingAnotherProgramsChange) {
+    const fs::path page = files_.write("page.html", "<p>mine</p>\n");
+    CChildWin* document = open(page);
+    type(document, "x");
+    files_.write("page.html", "<p>theirs</p>\n");
+    touchLater(page);
+
+    services_->yesNoAnswers = {false};
+    key(document, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(services_->questions,
+              QStringList{"The file has been changed on disk by another program. Overwrite it?"});
+    EXPECT_EQ(files_.read("page.html"), "<p>theirs</p>\n");
+    EXPECT_TRUE(modified(document));
+    EXPECT_TRUE(services_->messages.isEmpty()); // the user's answer is not a failure
+
+    services_->yesNoAnswers = {true};
+    key(document, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(services_->questions.size(), 2);
+    EXPECT_EQ(files_.read("page.html"), "x<p>mine</p>\n");
+    EXPECT_FALSE(modified(document));
+}
+
+TEST_F(ChildWinTest, ASameSizedChangeWithTheSameTimeIsSeenBySize) {
+    const fs::path page = files_.write("page.html", "<p>mine</p>\n");
+    CChildWin* document = open(page);
+    type(document, "x");
+    const auto written = fs::last_write_time(page);
+    files_.write("page.html", "<p>their longer text</p>\n");
+    fs::last_write_time(page, written);
+    key(document, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(services_->questions.size(), 1);
+    EXPECT_EQ(files_.read("page.html"), "<p>their longer text</p>\n");
 }
 
 TEST_F(ChildWinTest, OurOwnSaveIsNotAChangeOnDisk) {

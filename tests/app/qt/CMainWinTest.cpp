@@ -95,6 +95,17 @@ TEST_F(MainWinTest, WithoutAChildTheMenuBarHasNoEditMenu) {
     EXPECT_FALSE(titles.contains("&Edit"));
 }
 
+TEST_F(MainWinTest, AnAmpersandInARecentPathIsShownAsItIs) {
+    app_.recentFiles().add("/site/Q&A.html");
+    window()->UpdateRecentMenus();
+    EXPECT_EQ(action(Cmd::RecentFile0)->text(), "/site/Q&&A.html");
+    EXPECT_EQ(action(Cmd::RecentFile0)->iconText(), "/site/Q&A.html");
+    QString chosen;
+    QObject::connect(window(), &CMainWin::recentFileChosen, [&](const QString& p) { chosen = p; });
+    EXPECT_TRUE(window()->commands().execute(Cmd::RecentFile0));
+    EXPECT_EQ(chosen, "/site/Q&A.html");
+}
+
 TEST_F(MainWinTest, RecentFileItemsShowPathsAndStayGreyWhileEmpty) {
     app_.recentFiles().add("/site/a.html");
     window()->UpdateRecentMenus();

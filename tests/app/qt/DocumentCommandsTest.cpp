@@ -146,6 +146,18 @@ TEST_F(DocumentCommandsTest, TheSixthPathDropsTheOldestAndReopeningMovesNothing)
     }
 }
 
+TEST_F(DocumentCommandsTest, AFileThatCannotBeOpenedIsReportedWithItsReason) {
+    const fs::path large = files_.write("large.html", std::string(TextModel::Capacity + 1, 'x'));
+    EXPECT_EQ(documents().OpenFile(large.string(), true), nullptr);
+    EXPECT_EQ(documents().OpenFile(files_.path("gone.html"), true), nullptr);
+    EXPECT_EQ(services_->messages, (QStringList{"Failed to open file", "Failed to open file"}));
+    ASSERT_EQ(services_->details.size(), 2);
+    EXPECT_TRUE(services_->details[0].startsWith(QString::fromStdString(large.string())));
+    EXPECT_TRUE(services_->details[0].contains("1,048,574 bytes"));
+    EXPECT_TRUE(services_->details[1].contains("does not exist"));
+    EXPECT_EQ(windowCount(), 0);
+}
+
 TEST_F(DocumentCommandsTest, ARecentFileThatIsGoneIsReportedAndStaysListed) {
     const fs::path page = files_.write("old.html", "<p>old</p>\n");
     CChildWin* document = open(page);
@@ -224,9 +236,11 @@ TEST_F(DocumentCommandsTest, SaveAllGoesOnPastACancelledDialogAndSavesCleanFiles
     type(untitled, "lost");
     const fs::path clean = files_.write("clean.html", "<p>clean</p>\n");
     ASSERT_NE(open(clean), nullptr);
-    // Saved even though unchanged: another program's copy is replaced.
+    // Saved even though unchanged: another program's copy is replaced once
+    // the user agrees to overwrite it.
     files_.write("clean.html", "other program\n");
     services_->saveNames = {""};
+    services_->yesNoAnswers = {true};
 
     action(Cmd::FileSaveAll)->trigger();
     settle();
@@ -234,6 +248,8 @@ TEST_F(DocumentCommandsTest, SaveAllGoesOnPastACancelledDialogAndSavesCleanFiles
     EXPECT_TRUE(modified(untitled));
     EXPECT_EQ(untitled->windowTitle(), "Untitled");
     EXPECT_EQ(files_.read("clean.html"), "<p>clean</p>\n");
+    EXPECT_EQ(services_->questions,
+              QStringList{"The file has been changed on disk by another program. Overwrite it?"});
     EXPECT_TRUE(services_->messages.isEmpty());
 }
 

@@ -11,6 +11,7 @@
 class FakeServices : public IPlatformServices {
 public:
     QStringList messages;
+    QStringList details; // the detail of each failure, in step with its message
     QStringList questions;
     std::deque<Answer> answers;    // for askYesNoCancel; Cancel when empty
     std::deque<bool> yesNoAnswers; // for askYesNo; No when empty
@@ -23,6 +24,10 @@ public:
     std::function<void(const QString& text)> onQuestion;
 
     void message(QWidget*, const QString& text, const QString&) override { messages << text; }
+    void failure(QWidget*, const QString& text, const QString& detail) override {
+        messages << text;
+        details << detail;
+    }
     Answer askYesNoCancel(QWidget*, const QString& text, const QString&) override {
         questions << text;
         if (onQuestion) {
