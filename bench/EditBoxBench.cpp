@@ -1,5 +1,6 @@
 #include "app/CEditorSettings.h"
 #include "editor/qt/CMyEditBox.h"
+#include "editor/qt/ColorKeyWorker.h"
 #include "editor/qt/EditorColorizer.h"
 #include "html/CTagData.h"
 
@@ -55,6 +56,7 @@ QApplication& application() {
 }
 
 struct Editor {
+    ColorKeyWorker worker;
     CTagData tags;
     CEditorSettings settings;
     std::unique_ptr<CMyEditBox> box;
@@ -65,7 +67,7 @@ struct Editor {
         const fs::path data = fs::path(TAGWRIGHT_SOURCE_DIR) / "data" / "Data";
         tags.LoadTagData((data / "Tags.txt").string(), (data / "Colors.txt").string());
         settings.Editing[CEditorSettings::CodeHelperAutomatic] = 0;
-        box = std::make_unique<CMyEditBox>(settings, tags);
+        box = std::make_unique<CMyEditBox>(settings, tags, worker);
         box->resize(ViewWidth, ViewHeight);
         box->show();
         // The text area itself, without the scroll bars, is the full view.

@@ -33,9 +33,6 @@ const QString kTooLong =
     QStringLiteral("The document would grow past its size limit of 1,048,574 bytes. Nothing was "
                    "changed.");
 
-// The Find dialog is modeless; a second Find brings the open one back.
-QPointer<CFindDlg> findDialog;
-
 bool clipboardHasText() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     return data != nullptr && data->hasText();
@@ -55,7 +52,7 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
         CMainWin* frame = app.mainWindow();
         return frame != nullptr && frame->commands().isShortcut(key);
     };
-    editor_ = new CMyEditBox(app.settings(), app.tagData(), hooks, this);
+    editor_ = new CMyEditBox(app.settings(), app.tagData(), app.colorWorker(), hooks, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);
@@ -264,13 +261,17 @@ void CChildWin::runFont(bool useMarks) {
 
 void CChildWin::openFind() {
     CMainWin* frame = app_.mainWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    QPointer<CFindDlg>& findDialog = frame->findDialog();
     CAppState& state = app_.state();
     if (!editor_->model().GetSelectedText().empty()) {
         state.FindText = editor_->model().GetSelectedText();
     }
     if (findDialog == nullptr) {
         auto source = [frame]() -> CMyEditBox* {
-            CChildWin* document = frame != nullptr ? frame->activeDocument() : nullptr;
+            CChildWin* document = frame->activeDocument();
             return document != nullptr ? &document->editor() : nullptr;
         };
         IPlatformServices* services = &services_;

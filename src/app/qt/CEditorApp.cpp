@@ -6,16 +6,13 @@
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/QSettingsStore.h"
 #include "app/qt/QtPlatformServices.h"
+#include "editor/qt/ColorKeyWorker.h"
 #include "project/ProjectFile.h"
 
 #include <QCoreApplication>
 #include <QScreen>
 #include <QSettings>
 #include <filesystem>
-
-namespace {
-CEditorApp* theApp = nullptr;
-}
 
 // The icons live in the UI library, a static library whose resource
 // initialiser the linker would otherwise drop.
@@ -25,24 +22,19 @@ static void initResources() {
 
 CEditorApp::CEditorApp(std::unique_ptr<QSettings> settings, QObject* parent)
     : QObject(parent), store_(std::move(settings)),
-      services_(std::make_unique<QtPlatformServices>()) {
+      services_(std::make_unique<QtPlatformServices>()),
+      colorWorker_(std::make_unique<ColorKeyWorker>()) {
     initResources();
     if (!store_) {
         store_ =
             std::make_unique<QSettings>(QStringLiteral("Quillmark"), QStringLiteral("Tagwright"));
     }
-    theApp = this;
 }
 
+// The windows go first, then the colouring thread is stopped and joined.
 CEditorApp::~CEditorApp() {
     mainWin_.reset();
-    if (theApp == this) {
-        theApp = nullptr;
-    }
-}
-
-CEditorApp* CEditorApp::instance() {
-    return theApp;
+    colorWorker_.reset();
 }
 
 void CEditorApp::setServices(std::unique_ptr<IPlatformServices> services) {

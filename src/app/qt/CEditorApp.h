@@ -14,6 +14,7 @@
 #include <vector>
 
 class CMainWin;
+class ColorKeyWorker;
 class IPlatformServices;
 #include <QSettings>
 
@@ -28,8 +29,6 @@ public:
     // the user's settings of "Quillmark"/"Tagwright" are used.
     explicit CEditorApp(std::unique_ptr<QSettings> settings = nullptr, QObject* parent = nullptr);
     ~CEditorApp() override;
-
-    static CEditorApp* instance();
 
     // The start-up sequence: main window, installation paths, settings and
     // the command line (the text of the arguments after the program name).
@@ -47,6 +46,8 @@ public:
     RecentList& recentProjects() { return recentProjects_; }
     CMainWin* mainWindow() const { return mainWin_.get(); }
     const CTagData& tagData() const { return tagData_; }
+    // The one colouring thread every editor hands its passes to.
+    ColorKeyWorker& colorWorker() const { return *colorWorker_; }
     IPlatformServices& services() const { return *services_; }
     // Tests answer the dialogs and message boxes; call before InitInstance.
     void setServices(std::unique_ptr<IPlatformServices> services);
@@ -72,6 +73,9 @@ private:
     RecentList recentProjects_;
     CTagData tagData_;
     std::unique_ptr<IPlatformServices> services_;
+    // Declared before the main window, so that every editor has let go of
+    // the worker before it stops.
+    std::unique_ptr<ColorKeyWorker> colorWorker_;
     std::unique_ptr<CMainWin> mainWin_;
     CommandLineAction startupAction_;
     QString foundInstallDir_;

@@ -5,12 +5,14 @@
 #include "app/qt/MenuLayout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class CChildWin;
 class CEditorApp;
+class CFindDlg;
 class CommandRegistry;
 class DocumentCommands;
 class IPlatformServices;
@@ -71,6 +73,10 @@ public:
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;
 
+    // The modeless Find dialog, null until the first Find; a second Find
+    // brings the open one back.
+    QPointer<CFindDlg>& findDialog() { return findDialog_; }
+
     // Set by a child window that refuses to close.
     void setCloseCancelled() { closeCancelled_ = true; }
     void clearCloseCancelled() { closeCancelled_ = false; }
@@ -112,4 +118,5 @@ private:
     MenuBarKind shownKind_ = MenuBarKind::NoChild;
     bool menusBuilt_ = false;
     bool closeCancelled_ = false;
+    QPointer<CFindDlg> findDialog_;
 };

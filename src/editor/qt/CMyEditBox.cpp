@@ -13,11 +13,11 @@
 #include <QtMath>
 #include <algorithm>
 
-CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags, EditBoxHooks hooks,
-                       QWidget* parent)
+CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags,
+                       ColorKeyWorker& worker, EditBoxHooks hooks, QWidget* parent)
     : QAbstractScrollArea(parent), settings_(settings), tags_(tags), hooks_(std::move(hooks)),
       colourTable_(settings) {
-    colorizer_ = new EditorColorizer(model_, tags_, settings_, this);
+    colorizer_ = new EditorColorizer(model_, tags_, settings_, worker, this);
     connect(colorizer_, &EditorColorizer::colored, this, [this](int, int) { Refresh(); });
     measureFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setFocusPolicy(Qt::StrongFocus);

@@ -12,6 +12,7 @@
 #include <string_view>
 
 class CTagData;
+class ColorKeyWorker;
 class EditorColorizer;
 class ICodeHelper;
 class QPainter;
@@ -30,8 +31,9 @@ public:
     static constexpr int AutoScrollInterval = 50; // milliseconds
     static constexpr int PageKeyLines = 15;
 
-    CMyEditBox(const CEditorSettings& settings, const CTagData& tags, EditBoxHooks hooks = {},
-               QWidget* parent = nullptr);
+    // worker is the application's colouring thread; it outlives the editor.
+    CMyEditBox(const CEditorSettings& settings, const CTagData& tags, ColorKeyWorker& worker,
+               EditBoxHooks hooks = {}, QWidget* parent = nullptr);
     ~CMyEditBox() override;
 
     TextModel& model() { return model_; }

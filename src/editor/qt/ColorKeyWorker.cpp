@@ -25,32 +25,6 @@ std::optional<ColorJobResult> ColorKeyWorker::colour(const RunningJob& running) 
     return result;
 }
 
-namespace {
-
-QPointer<ColorKeyWorker>& theWorker() {
-    static QPointer<ColorKeyWorker> worker;
-    return worker;
-}
-
-// Runs first thing in the application object's destructor, while events can
-// still be posted safely: the thread stops before the application goes.
-void stopTheWorker() {
-    delete theWorker().data();
-}
-
-} // namespace
-
-ColorKeyWorker* ColorKeyWorker::instance() {
-    QPointer<ColorKeyWorker>& worker = theWorker();
-    QCoreApplication* app = QCoreApplication::instance();
-    if (worker == nullptr && app != nullptr) {
-        worker = new ColorKeyWorker();
-        worker->setParent(app);
-        qAddPostRoutine(stopTheWorker);
-    }
-    return worker;
-}
-
 ColorKeyWorker::ColorKeyWorker() : thread_([this] { run(); }) {}
 
 // Request, then wait: a running pass stops at its next check and posts nothing.

@@ -49,10 +49,10 @@ class ColorKeyWorker : public QObject {
 public:
     using Receiver = std::function<void(const ColorJobResult&)>;
 
-    // Created on first use, owned by the application object and stopped with
-    // it; null when no application object exists.
-    static ColorKeyWorker* instance();
-
+    // The application object owns the one worker and hands it to every
+    // editor. The thread starts here and is stopped, woken and joined by the
+    // destructor.
+    ColorKeyWorker();
     ~ColorKeyWorker() override;
 
     // Results for the returned id go to receiver until unregisterEditor.
@@ -70,7 +70,6 @@ public:
     void setPassHook(std::function<void(const ColorJob&)> hook);
 
 private:
-    ColorKeyWorker();
     void run();
     struct RunningJob {
         ColorJob job;

@@ -16,9 +16,9 @@ constexpr double LocalColouringThresholdMs = 100;
 } // namespace
 
 EditorColorizer::EditorColorizer(TextModel& model, const CTagData& tags,
-                                 const CEditorSettings& settings, QObject* parent)
-    : QObject(parent), model_(model), tags_(tags), settings_(settings),
-      worker_(ColorKeyWorker::instance()) {
+                                 const CEditorSettings& settings, ColorKeyWorker& worker,
+                                 QObject* parent)
+    : QObject(parent), model_(model), tags_(tags), settings_(settings), worker_(&worker) {
     if (worker_ != nullptr)
         editorId_ =
             worker_->registerEditor([this](const ColorJobResult& result) { applyResult(result); });

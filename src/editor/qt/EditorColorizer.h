@@ -23,8 +23,9 @@ class EditorColorizer : public QObject {
     Q_OBJECT
 
 public:
+    // worker is the application's colouring thread; it outlives the colorizer.
     EditorColorizer(TextModel& model, const CTagData& tags, const CEditorSettings& settings,
-                    QObject* parent = nullptr);
+                    ColorKeyWorker& worker, QObject* parent = nullptr);
     ~EditorColorizer() override;
 
     // A whole-file pass.

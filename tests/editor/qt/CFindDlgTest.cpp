@@ -304,7 +304,7 @@ TEST_F(FindDialog, WithoutADocumentWindowEveryButtonDoesNothing) {
 }
 
 TEST_F(FindDialog, EachClickActsOnTheEditorActiveAtThatMoment) {
-    CMyEditBox other(settings, tags);
+    CMyEditBox other(settings, tags, worker);
     other.model().ReplaceRange(0, 0, "zz abc");
     activeEditor = box.get();
     setText("abc");

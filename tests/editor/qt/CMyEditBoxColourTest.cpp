@@ -18,11 +18,7 @@ protected:
         EditBoxFixture::SetUp();
     }
 
-    void TearDown() override {
-        if (ColorKeyWorker* worker = ColorKeyWorker::instance()) {
-            worker->setPassHook(nullptr);
-        }
-    }
+    void TearDown() override { worker.setPassHook(nullptr); }
 
     void colourAll(const std::string& content) {
         setText(content);
@@ -112,11 +108,9 @@ TEST_F(EditBoxColouring, UndoRecoloursTheText) {
 }
 
 TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
-    ColorKeyWorker* worker = ColorKeyWorker::instance();
-    ASSERT_NE(worker, nullptr);
     std::atomic<bool> hold{true};
     std::atomic<int> passes{0};
-    worker->setPassHook([&](const auto&) {
+    worker.setPassHook([&](const auto&) {
         ++passes;
         while (hold) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -141,11 +135,9 @@ TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
 }
 
 TEST_F(EditBoxColouring, AnEditorDestroyedDuringItsPassIsSafe) {
-    ColorKeyWorker* worker = ColorKeyWorker::instance();
-    ASSERT_NE(worker, nullptr);
     std::atomic<bool> hold{true};
     std::atomic<int> passes{0};
-    worker->setPassHook([&](const auto&) {
+    worker.setPassHook([&](const auto&) {
         ++passes;
         while (hold) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -163,7 +155,7 @@ TEST_F(EditBoxColouring, AnEditorDestroyedDuringItsPassIsSafe) {
     box.reset();
     release.join();
     // The worker goes on serving the editors that remain.
-    box = std::make_unique<CMyEditBox>(settings, tags);
+    box = std::make_unique<CMyEditBox>(settings, tags, worker);
     colourAll("<b>");
     EXPECT_EQ(box->model().attributes()[1], attrIndex(Attr::Tag));
 }

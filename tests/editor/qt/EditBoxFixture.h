@@ -2,6 +2,7 @@
 
 #include "app/CEditorSettings.h"
 #include "editor/qt/CMyEditBox.h"
+#include "editor/qt/ColorKeyWorker.h"
 #include "editor/qt/EditorColorizer.h"
 #include "html/CTagData.h"
 
@@ -63,7 +64,7 @@ protected:
         hooks.showMessage = [this](const QString& text, const QString&) {
             messages.push_back(text.toStdString());
         };
-        box = std::make_unique<CMyEditBox>(settings, tags, hooks);
+        box = std::make_unique<CMyEditBox>(settings, tags, worker, hooks);
         box->resize(480, 320);
         box->show();
         box->activateWindow();
@@ -146,6 +147,7 @@ protected:
                 ViewGeometry::Margin + row * box->lineHeight() + 2};
     }
 
+    ColorKeyWorker worker; // the application's colouring thread, outliving the box
     CTagData tags;
     CEditorSettings settings;
     bool useMarks = false;

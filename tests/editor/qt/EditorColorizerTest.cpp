@@ -103,12 +103,11 @@ protected:
         tags.loadFromText(TagText, "");
         settings.Editing[CEditorSettings::UpperCaseTagNames] = 0;
         settings.Editing[CEditorSettings::UpperCaseArguments] = 0;
-        ColorKeyWorker::instance()->setPassHook(
-            [watch = watch](const ColorJob& job) { watch->onPass(job); });
+        worker.setPassHook([watch = watch](const ColorJob& job) { watch->onPass(job); });
     }
     void TearDown() override {
         watch->release();
-        ColorKeyWorker::instance()->setPassHook({});
+        worker.setPassHook({});
     }
 
     void setText(TextModel& target, const std::string& text) {
@@ -137,6 +136,7 @@ protected:
         ASSERT_GE(colorizer.lastWholeFileMilliseconds(), 100);
     }
 
+    ColorKeyWorker worker; // outlives the colorizers of each test
     CTagData tags;
     CEditorSettings settings;
     TextModel model;
@@ -147,7 +147,7 @@ protected:
 
 TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
     setText(model, "x<b>y</b><a href=\"p\">z</a>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     std::vector<std::pair<int, int>> colored;
     QObject::connect(&colorizer, &EditorColorizer::colored,
                      [&](int start, int end) { colored.emplace_back(start, end); });
@@ -166,7 +166,7 @@ TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
 
 TEST_F(EditorColorizerTest, EditDuringThePassLeavesNoWrongColours) {
     setText(model, "<b>bold</b> text <a href=\"p\">link</a>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     watch->hold();
     colorizer.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
@@ -182,7 +182,7 @@ TEST_F(EditorColorizerTest, EditDuringThePassLeavesNoWrongColours) {
 
 TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritten) {
     setText(model, "<b>x</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     colorizer.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
     // The result is posted to this thread, so it cannot have been applied yet.
@@ -194,7 +194,7 @@ TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritt
 
 TEST_F(EditorColorizerTest, RequestDuringAPassLeadsToOneMorePassWithItsOwnOptions) {
     setText(model, "<b>x</b><a href=y>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     watch->hold();
     colorizer.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
@@ -212,8 +212,8 @@ TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
     setText(model, "<b>x</b>");
     TextModel other;
     setText(other, "<a>");
-    EditorColorizer first(other, tags, settings);
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer first(other, tags, settings, worker);
+    EditorColorizer colorizer(model, tags, settings, worker);
     watch->hold();
     first.ColorKey(); // occupies the worker
     ASSERT_TRUE(watch->waitForPasses(1));
@@ -230,7 +230,7 @@ TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
 
 TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
     setText(model, "<b>bold</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     watch->hold();
     colorizer.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
@@ -244,7 +244,7 @@ TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
 
 TEST_F(EditorColorizerTest, LineColouringIsWholeFileUntilAWholePassWasSlow) {
     setText(model, "<b>\nx\n</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     colorizer.ColorKeyLine(1);
     ASSERT_TRUE(waitIdle(colorizer));
     ASSERT_EQ(watch->jobs().size(), 1u);
@@ -257,7 +257,7 @@ TEST_F(EditorColorizerTest, LineColouringIsWholeFileUntilAWholePassWasSlow) {
 
 TEST_F(EditorColorizerTest, LineColouringWidensToATagSpanningLines) {
     setText(model, "<b>t</b>\n<a\nhref=\"p\">\nlink</a>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     goLocal(colorizer);
     model.ReplaceRange(13, 13, "x"); // inside the tag, on line 2
     colorizer.ColorKeyLine(2);
@@ -271,7 +271,7 @@ TEST_F(EditorColorizerTest, LineColouringWidensToATagSpanningLines) {
 
 TEST_F(EditorColorizerTest, StaleLinePassIsRedoneAroundTheSameLine) {
     setText(model, "<b>t</b>\n<a href=\"p\">\nz");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     goLocal(colorizer);
     std::size_t before = watch->jobs().size();
     watch->hold();
@@ -293,7 +293,7 @@ TEST_F(EditorColorizerTest, StaleLinePassIsRedoneAroundTheSameLine) {
 
 TEST_F(EditorColorizerTest, LinesAskedForBeforeAResultArrivesAreColouredTogether) {
     setText(model, "<b>\nl1\nl2\nl3\n</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     goLocal(colorizer);
     std::size_t before = watch->jobs().size();
     watch->hold();
@@ -309,7 +309,7 @@ TEST_F(EditorColorizerTest, LinesAskedForBeforeAResultArrivesAreColouredTogether
 
 TEST_F(EditorColorizerTest, LineOutsideTheTextIsIgnoredInLocalMode) {
     setText(model, "<b>x</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     goLocal(colorizer);
     std::size_t before = watch->jobs().size();
     colorizer.ColorKeyLine(5);
@@ -325,7 +325,7 @@ TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
     while (big.size() < 1'000'000)
         big += "<a href=\"page.htm\">entry</a> <b>text</b>\n";
     setText(*doomedModel, big);
-    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings);
+    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings, worker);
     watch->hold();
     doomed->ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
@@ -335,7 +335,7 @@ TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
     drainEvents();
 
     setText(model, "<b>x</b>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     colorizer.ColorKey();
     ASSERT_TRUE(waitIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
@@ -344,9 +344,9 @@ TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
 TEST_F(EditorColorizerTest, ResultForADestroyedEditorIsDropped) {
     auto doomedModel = std::make_unique<TextModel>();
     setText(*doomedModel, "<b>x</b>");
-    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings);
+    auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings, worker);
     setText(model, "<i>y</i>");
-    EditorColorizer colorizer(model, tags, settings);
+    EditorColorizer colorizer(model, tags, settings, worker);
     doomed->ColorKey();
     colorizer.ColorKey();
     // Passes run in request order: once the second has begun, the first
@@ -361,18 +361,40 @@ TEST_F(EditorColorizerTest, ResultForADestroyedEditorIsDropped) {
 TEST_F(EditorColorizerTest, DestroyingAnEditorWithARequestStillWaitingDropsIt) {
     TextModel other;
     setText(other, "<a>");
-    EditorColorizer busy(other, tags, settings);
+    EditorColorizer busy(other, tags, settings, worker);
     watch->hold();
     busy.ColorKey();
     ASSERT_TRUE(watch->waitForPasses(1));
     {
         TextModel doomedModel;
         setText(doomedModel, "<b>");
-        EditorColorizer doomed(doomedModel, tags, settings);
+        EditorColorizer doomed(doomedModel, tags, settings, worker);
         doomed.ColorKey();
     }
     watch->release();
     ASSERT_TRUE(waitIdle(busy));
     drainEvents();
     EXPECT_EQ(watch->jobs().size(), 1u);
+}
+
+// The application stops its colouring thread on exit while a pass may run:
+// the pass stops, nothing is delivered, and an editor still holding on to the
+// worker lets go of it safely.
+TEST_F(EditorColorizerTest, StoppingTheWorkerDuringAPassDeliversNothing) {
+    auto ownWorker = std::make_unique<ColorKeyWorker>();
+    std::atomic<int> passes{0};
+    ownWorker->setPassHook([&passes](const ColorJob&) { ++passes; });
+    std::string big;
+    while (big.size() < 1'000'000)
+        big += "<a href=\"page.htm\">entry</a> <b>text</b>\n";
+    setText(model, big);
+    const std::vector<std::uint8_t> before = model.attributes();
+    auto colorizer = std::make_unique<EditorColorizer>(model, tags, settings, *ownWorker);
+    colorizer->ColorKey();
+    while (passes == 0)
+        std::this_thread::sleep_for(1ms);
+    ownWorker.reset(); // request stop, wake, join
+    drainEvents();
+    EXPECT_EQ(model.attributes(), before);
+    colorizer.reset();
 }
