@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test run bench format lint clean
 
 all: build
 
@@ -25,7 +25,14 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tagwright_ui_bench
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# What CI checks besides the tests: the formatting, and that the tag data is
+# exactly what its generator writes from the vocabulary table.
+lint: deps
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+	python3 tools/gen_tags.py --check
+	python3 tools/check_layers.py src
 
 clean:
 	rm -rf $(BUILD_DIR)
