@@ -10,4 +10,7 @@ struct CUndoRecord {
     int length = 0;
     int selectionStart = 0;
     int caret = 0;
+    // A same-length rewrite (a case change): replaying it moves no text, so
+    // every mark stays where it is instead of being dropped or stretched.
+    bool inPlace = false;
 };

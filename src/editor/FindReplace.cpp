@@ -1,5 +1,7 @@
 #include "FindReplace.h"
 
+#include "EditGroup.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -46,13 +48,15 @@ bool replaceAllFits(const TextModel& model, std::string_view what, std::string_v
 }
 
 // The replace primitive as Replace Marks uses it: marks are kept, and the
-// command sets the mark it works on itself.
+// command sets the mark it works on itself. All of it is one undo step.
 struct ModelEdits {
+    explicit ModelEdits(TextModel& target) : model(target), group(target) {}
     TextModel& model;
+    EditGroup group;
     int length() const { return model.length(); }
-    std::vector<CMarkRecord>& marks() { return model.marks(); }
+    MarkList& marks() { return model.markList(); }
     bool replace(int start, int end, std::string_view text) {
-        return model.ReplaceRange(start, end, text, {}, UndoMode::Edit, false) == EditResult::Done;
+        return group.replace(start, end, text, false) == EditResult::Done;
     }
 };
 
@@ -62,7 +66,7 @@ struct DryRunEdits {
     MarkList scratch;
     long long textLength = 0;
     int length() const { return static_cast<int>(textLength); }
-    std::vector<CMarkRecord>& marks() { return scratch.records(); }
+    MarkList& marks() { return scratch; }
     bool replace(int start, int end, std::string_view text) {
         const long long grown = textLength - (end - start) + static_cast<long long>(text.size());
         if (start < 0 || start > end || end > textLength || grown > TextModel::Capacity) {
@@ -75,41 +79,33 @@ struct DryRunEdits {
 };
 
 DryRunEdits dryRunOf(const TextModel& model) {
-    DryRunEdits dry;
-    dry.textLength = model.length();
-    for (CMarkRecord mark : model.marks()) {
-        // The linked records belong to the real marks; the copy must not move them.
-        mark.link = nullptr;
-        dry.scratch.add(std::move(mark));
-    }
-    return dry;
+    // The linked records belong to the real marks; the copy must not move them.
+    return DryRunEdits{model.markList().unlinkedCopy(), model.length()};
 }
 
 template <class Edits>
 bool replaceOneMark(Edits& edits, std::size_t index, std::string_view addBefore,
                     std::string_view addAfter, std::string_view replacement) {
-    const int start = edits.marks()[index].start;
-    const int end = edits.marks()[index].end;
+    const int start = edits.marks().records()[index].start;
+    const int end = edits.marks().records()[index].end;
     const int shift = toOffset(addBefore.size());
     // Inserting at a point keeps the marks, so an empty mark there is not lost;
     // the mark is set over its text explicitly after each insertion.
     if (!edits.replace(start, start, addBefore)) {
         return false;
     }
-    edits.marks()[index].start = start + shift;
-    edits.marks()[index].end = end + shift;
+    edits.marks().moveTo(index, start + shift, end + shift);
     if (!edits.replace(end + shift, end + shift, addAfter)) {
         return false;
     }
-    edits.marks()[index].start = start + shift;
-    edits.marks()[index].end = end + shift;
+    edits.marks().moveTo(index, start + shift, end + shift);
     if (replacement.empty()) {
         return true;
     }
     if (!edits.replace(start + shift, end + shift, replacement)) {
         return false;
     }
-    edits.marks()[index].end = start + shift + toOffset(replacement.size());
+    edits.marks().moveTo(index, start + shift, start + shift + toOffset(replacement.size()));
     return true;
 }
 
@@ -118,9 +114,7 @@ template <class Edits>
 bool replaceMarkSteps(Edits& edits, std::string_view addBefore, std::string_view addAfter,
                       std::string_view replacement) {
     for (std::size_t i = 0; i < edits.marks().size(); ++i) {
-        const CMarkRecord& mark = edits.marks()[i];
-        const bool inText = 0 <= mark.start && mark.start <= mark.end && mark.end <= edits.length();
-        if (mark.kind != CMarkRecord::KindUser || !inText) {
+        if (!edits.marks().isUserMarkWithin(i, edits.length())) {
             continue;
         }
         if (!replaceOneMark(edits, i, addBefore, addAfter, replacement)) {
@@ -191,6 +185,7 @@ ReplaceAllResult FindReplace::ReplaceAll(TextModel& model, std::string_view what
                                          std::string_view with, bool caseSensitive,
                                          const AskReplace& ask) {
     ReplaceAllResult outcome;
+    outcome.selection = model.GetSelection();
     if (checkFindText(what) != FindTextCheck::Ok) {
         return outcome;
     }
@@ -198,15 +193,14 @@ ReplaceAllResult FindReplace::ReplaceAll(TextModel& model, std::string_view what
         outcome.result = EditResult::TooLong;
         return outcome;
     }
-    // Each step records the selection the user had, so undoing them all
-    // brings it back.
-    const Selection original = model.GetSelection();
+    EditGroup edits(model);
     const int findLength = toOffset(what.size());
     int from = 0;
     while (auto match = findForward(model.text(), what, from, caseSensitive)) {
         if (ask) {
             model.SetSelection(*match, *match + findLength);
             const ReplaceAnswer answer = ask(*match, *match + findLength);
+            outcome.selection = edits.selection();
             if (answer == ReplaceAnswer::Cancel) {
                 outcome.cancelled = true;
                 return outcome;
@@ -215,16 +209,17 @@ ReplaceAllResult FindReplace::ReplaceAll(TextModel& model, std::string_view what
                 from = *match + 1;
                 continue;
             }
-            model.SetSelection(original.start, original.caret);
         }
-        outcome.result =
-            model.ReplaceRange(*match, *match + findLength, with, {}, UndoMode::Edit, true);
+        outcome.result = edits.replace(*match, *match + findLength, with, true);
+        outcome.selection = edits.selection();
         if (outcome.result != EditResult::Done) {
             return outcome;
         }
         ++outcome.replaced;
         from = *match + toOffset(with.size());
     }
+    // A match that was asked about and skipped may still be selected.
+    model.SetSelection(outcome.selection.start, outcome.selection.caret);
     return outcome;
 }
 

@@ -22,6 +22,9 @@ struct ReplaceAllResult {
     EditResult result = EditResult::Done;
     int replaced = 0;
     bool cancelled = false;
+    // The selection the user had, on the same text or collapsed where a
+    // replacement took part of it.
+    Selection selection;
 };
 
 // Searching, replacing and marking in one document. Matches compare bytes;
@@ -52,13 +55,13 @@ public:
     static std::optional<int> FindText(TextModel& model, std::string_view what, int step,
                                        bool caseSensitive);
 
-    // Replaces every match, each as one undo step that drops the marks over
-    // the replaced text; the search goes on after the inserted text, so a
+    // Replaces every match, dropping the marks over the replaced text, all
+    // as one undo step; the search goes on after the inserted text, so a
     // replacement that contains the find text still ends. With ask, a match
     // is replaced only on Yes; No goes on one byte after the match. A command
     // that could pass the capacity is refused before the first change. After
-    // Cancel the model is not touched again, so ask may close the document.
-    // The caller restores the selection it wants to show.
+    // Cancel the model is not touched again, so ask may close the document;
+    // otherwise the model ends with the result's selection.
     static ReplaceAllResult ReplaceAll(TextModel& model, std::string_view what,
                                        std::string_view with, bool caseSensitive,
                                        const AskReplace& ask = {});
@@ -69,7 +72,8 @@ public:
 
     // Puts addBefore before and addAfter after every user mark, and replaces
     // its text when replacement is not empty; each mark ends up over its
-    // (new) text. Refused whole when the text would pass the capacity.
+    // (new) text. One undo step; the selection stays on its text. Refused
+    // whole when the text would pass the capacity.
     static EditResult ReplaceMarks(TextModel& model, std::string_view addBefore,
                                    std::string_view addAfter, std::string_view replacement);
 };

@@ -95,3 +95,40 @@ void MarkList::detachLink(const IMarkLink* link) {
         }
     }
 }
+
+void MarkList::moveTo(std::size_t index, int start, int end) {
+    moveMark(marks_.at(index), start, end);
+}
+
+std::optional<CMarkRecord> MarkList::takeFirst() {
+    if (marks_.empty()) {
+        return std::nullopt;
+    }
+    CMarkRecord first = std::move(marks_.front());
+    marks_.erase(marks_.begin());
+    return first;
+}
+
+bool MarkList::isUserMarkWithin(std::size_t index, int textLength) const {
+    const CMarkRecord& mark = marks_.at(index);
+    return mark.kind == CMarkRecord::KindUser && 0 <= mark.start && mark.start <= mark.end &&
+           mark.end <= textLength;
+}
+
+std::vector<std::size_t> MarkList::userMarksWithin(int textLength) const {
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        if (isUserMarkWithin(i, textLength)) {
+            chosen.push_back(i);
+        }
+    }
+    return chosen;
+}
+
+MarkList MarkList::unlinkedCopy() const {
+    MarkList copy = *this;
+    for (CMarkRecord& mark : copy.marks_) {
+        mark.link = nullptr;
+    }
+    return copy;
+}

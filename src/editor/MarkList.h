@@ -3,6 +3,7 @@
 #include "CMarkRecord.h"
 #include "editor/Attribute.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,8 +30,24 @@ public:
     // Forgets a link record that is going away, so no mark points at it.
     void detachLink(const IMarkLink* link);
 
+    // Sets the mark at index over [start, end), its linked span with it: a
+    // command that edited with the marks kept puts its mark back over its
+    // text.
+    void moveTo(std::size_t index, int start, int end);
+    // Removes the first mark and hands it over; empty when there is none.
+    std::optional<CMarkRecord> takeFirst();
+    // A user mark whose range lies inside a text of textLength bytes (a mark
+    // kept through an edit that covered it may lie past a shortened text).
+    bool isUserMarkWithin(std::size_t index, int textLength) const;
+    // The indexes of those marks, in list order.
+    std::vector<std::size_t> userMarksWithin(int textLength) const;
+    // A copy whose marks move no linked record, for trying a command out
+    // before it changes anything.
+    MarkList unlinkedCopy() const;
+
     const std::vector<CMarkRecord>& records() const { return marks_; }
-    std::vector<CMarkRecord>& records() { return marks_; }
+    std::size_t size() const { return marks_.size(); }
+    bool empty() const { return marks_.empty(); }
 
 private:
     std::vector<CMarkRecord> marks_;

@@ -1,5 +1,7 @@
 #include "TagInsertion.h"
 
+#include "EditGroup.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -25,40 +27,27 @@ EditResult wrapSelected(TextModel& model, std::string_view before, std::string_v
     return result;
 }
 
-// Chosen before the first step: the text only grows, so a mark that lies
-// outside the text at the start must not be picked up later.
-std::vector<std::size_t> userMarksInText(const TextModel& model) {
-    std::vector<std::size_t> chosen;
-    for (std::size_t i = 0; i < model.marks().size(); ++i) {
-        const CMarkRecord& mark = model.marks()[i];
-        if (mark.kind == CMarkRecord::KindUser && 0 <= mark.start && mark.start <= mark.end &&
-            mark.end <= model.length()) {
-            chosen.push_back(i);
-        }
-    }
-    return chosen;
-}
-
-// Each step keeps the marks, so none is dropped and the indexes stay valid;
-// the mark that was wrapped is then moved over its text again.
+// The marks are chosen before the first wrap: the text only grows, so a mark
+// that lies outside the text at the start must not be picked up later. Each
+// wrap keeps the marks, so none is dropped and the indexes stay valid; the
+// mark that was wrapped is then moved over its text again.
 EditResult wrapMarks(TextModel& model, std::string_view before, std::string_view after) {
-    const std::vector<std::size_t> chosen = userMarksInText(model);
+    MarkList& marks = model.markList();
+    const std::vector<std::size_t> chosen = marks.userMarksWithin(model.length());
     const long long growth = static_cast<long long>(before.size() + after.size());
     if (model.length() + growth * static_cast<long long>(chosen.size()) > TextModel::Capacity) {
         return EditResult::TooLong;
     }
     const int shift = static_cast<int>(before.size());
+    EditGroup edits(model);
     for (const std::size_t index : chosen) {
-        const int start = model.marks()[index].start;
-        const int end = model.marks()[index].end;
-        const EditResult result =
-            model.ReplaceRange(start, end, wrapped(before, model.GetRangeText(start, end), after),
-                               {}, UndoMode::Edit, false);
+        const int start = marks.records()[index].start;
+        const int end = marks.records()[index].end;
+        const EditResult result = edits.wrap(start, end, before, after);
         if (result != EditResult::Done) {
             return result;
         }
-        model.marks()[index].start = start + shift;
-        model.marks()[index].end = end + shift;
+        marks.moveTo(index, start + shift, end + shift);
     }
     return EditResult::Done;
 }

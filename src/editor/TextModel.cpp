@@ -36,20 +36,14 @@ TextModel::TextModel() {
 EditResult TextModel::ReplaceRange(int start, int end, std::string_view text,
                                    std::span<const std::uint8_t> attributes, UndoMode mode,
                                    bool dropMarks) {
-    if (!isRange(start, end)) {
-        return EditResult::BadRange;
+    const EditResult check = checkChange(start, end, text.size());
+    if (check != EditResult::Done) {
+        return check;
     }
-    const auto grownLength =
-        static_cast<long long>(text_.size()) - (end - start) + static_cast<long long>(text.size());
-    if (text.size() > static_cast<std::size_t>(Capacity) || grownLength > Capacity) {
-        return EditResult::TooLong;
-    }
-    const int newLength = static_cast<int>(text.size());
-    modified_ = true;
-    recordStep(start, end, newLength, mode);
-    marks_.adjustForEdit(start, end, newLength, dropMarks);
-    spliceText(start, end, text, attributes);
-    ++generation_;
+    const MarkEffect marks = dropMarks ? MarkEffect::Drop : MarkEffect::Keep;
+    const bool continued = mode == UndoMode::EditContinued;
+    apply(Change{start, end, text, attributes, marks}, continued ? UndoMode::Edit : mode,
+          continued);
     return EditResult::Done;
 }
 
@@ -59,6 +53,15 @@ EditResult TextModel::ReplaceRange(int start, int end, std::string_view text) {
 
 EditResult TextModel::ReplaceSelection(std::string_view text, bool dropMarks) {
     return ReplaceRange(selection_.start, selection_.caret, text, {}, UndoMode::Edit, dropMarks);
+}
+
+EditResult TextModel::RewriteInPlace(int start, std::string_view bytes) {
+    if (!fitsAt(start, bytes.size())) {
+        return EditResult::BadRange;
+    }
+    const int end = start + static_cast<int>(bytes.size());
+    apply(Change{start, end, bytes, {}, MarkEffect::Stay}, UndoMode::Edit, false);
+    return EditResult::Done;
 }
 
 bool TextModel::OverwriteBytes(int start, std::string_view bytes) {
@@ -221,6 +224,18 @@ std::optional<std::string> TextModel::MarkReasonAt(int offset) const {
     return marks_.reasonAt(offset);
 }
 
+EditResult TextModel::checkChange(int start, int end, std::size_t newLength) const {
+    if (!isRange(start, end)) {
+        return EditResult::BadRange;
+    }
+    const long long grownLength =
+        static_cast<long long>(text_.size()) - (end - start) + static_cast<long long>(newLength);
+    if (newLength > static_cast<std::size_t>(Capacity) || grownLength > Capacity) {
+        return EditResult::TooLong;
+    }
+    return EditResult::Done;
+}
+
 bool TextModel::isRange(int start, int end) const {
     return 0 <= start && start <= end && end <= length();
 }
@@ -234,12 +249,33 @@ int TextModel::clampOffset(int offset) const {
     return std::clamp(offset, 0, length());
 }
 
-void TextModel::recordStep(int start, int end, int newLength, UndoMode mode) {
-    std::deque<CUndoRecord>& list = mode == UndoMode::ToRedoList ? redo_ : undo_;
-    list.push_front(CUndoRecord{text_.substr(start, end - start), start, newLength,
-                                selection_.start, selection_.caret});
-    if (list.size() > MaxUndoSteps) {
-        list.pop_back();
+void TextModel::apply(const Change& change, UndoMode mode, bool joinsStep) {
+    modified_ = true;
+    recordStep(change, mode, joinsStep);
+    if (change.marks != MarkEffect::Stay) {
+        marks_.adjustForEdit(change.start, change.end, static_cast<int>(change.text.size()),
+                             change.marks == MarkEffect::Drop);
+    }
+    spliceText(change.start, change.end, change.text, change.attributes);
+    ++generation_;
+}
+
+void TextModel::recordStep(const Change& change, UndoMode mode, bool joinsStep) {
+    std::deque<UndoStep>& list = mode == UndoMode::ToRedoList ? redo_ : undo_;
+    CUndoRecord record{text_.substr(change.start, change.end - change.start),
+                       change.start,
+                       static_cast<int>(change.text.size()),
+                       selection_.start,
+                       selection_.caret,
+                       change.marks == MarkEffect::Stay};
+    if (joinsStep && !list.empty()) {
+        list.front().records.push_back(std::move(record));
+    } else {
+        list.push_front(UndoStep{{std::move(record)}});
+        // The limit counts whole steps, so a command is never cut in half.
+        if (list.size() > MaxUndoSteps) {
+            list.pop_back();
+        }
     }
     if (mode == UndoMode::Edit) {
         redo_.clear();
@@ -262,18 +298,38 @@ void TextModel::spliceText(int start, int end, std::string_view text,
     std::fill(first + given, first + newLength, 0);
 }
 
-bool TextModel::replay(std::deque<CUndoRecord>& from, UndoMode mode) {
+// The records are reversed newest first; what reverses them becomes one step
+// on the other list, whose own replay runs the command forwards again.
+bool TextModel::replay(std::deque<UndoStep>& from, UndoMode mode) {
     if (from.empty()) {
         return false;
     }
-    // The record stays valid: the step is filed on the other list.
-    const CUndoRecord& step = from.front();
-    const EditResult result =
-        ReplaceRange(step.start, step.start + step.length, step.text, {}, mode, true);
-    if (result != EditResult::Done) {
+    // The step is filed on the other list, so this one may be changed freely.
+    UndoStep step = std::move(from.front());
+    from.pop_front();
+    bool joinsStep = false;
+    for (auto record = step.records.rbegin(); record != step.records.rend(); ++record) {
+        if (!replayRecord(*record, mode, joinsStep)) {
+            // Only a history that no longer fits the text can fail, which
+            // the model never lets happen; a step refused at its first
+            // record stays where it was, a part already replayed is filed.
+            if (!joinsStep) {
+                from.push_front(std::move(step));
+            }
+            return joinsStep;
+        }
+        joinsStep = true;
+    }
+    return true;
+}
+
+bool TextModel::replayRecord(const CUndoRecord& record, UndoMode mode, bool joinsStep) {
+    const int end = record.start + record.length;
+    if (checkChange(record.start, end, record.text.size()) != EditResult::Done) {
         return false;
     }
-    SetSelection(step.selectionStart, step.caret);
-    from.pop_front();
+    const MarkEffect marks = record.inPlace ? MarkEffect::Stay : MarkEffect::Drop;
+    apply(Change{record.start, end, record.text, {}, marks}, mode, joinsStep);
+    SetSelection(record.selectionStart, record.caret);
     return true;
 }

@@ -5,6 +5,8 @@
 #include "FileResult.h"
 #include "LineEnding.h"
 #include "MarkList.h"
+#include "Selection.h"
+#include "UndoStep.h"
 
 #include <cstdint>
 #include <deque>
@@ -20,17 +22,16 @@ enum class UndoMode {
     ToRedoList = 0, // replaying an undo step
     Edit = 1,       // an ordinary edit: undo list, and the redo list is emptied
     ToUndoList = 2, // replaying a redo step
+    // A further edit of the command that made the newest undo step: it
+    // joins that step, so that undo and redo take the command whole. Use
+    // EditGroup rather than this directly.
+    EditContinued = 3,
 };
 
 enum class EditResult {
     Done,
     BadRange, // the range is not inside the text; nothing changed
     TooLong,  // the text would pass Capacity; nothing changed
-};
-
-struct Selection {
-    int start = 0;
-    int caret = 0; // always the right-hand end
 };
 
 // The document behind one editor widget: the text as bytes, one colour index
@@ -50,6 +51,9 @@ public:
                             bool dropMarks);
     EditResult ReplaceRange(int start, int end, std::string_view text);
     EditResult ReplaceSelection(std::string_view text, bool dropMarks = true);
+    // A same-length rewrite (a case change) as one undo step: the marks stay
+    // where they are, now and when the step is undone or redone.
+    EditResult RewriteInPlace(int start, std::string_view bytes);
     // Same-length rewrite (case changes) that records no step and leaves the
     // modified flag alone; false when the bytes do not fit inside the text.
     bool OverwriteBytes(int start, std::string_view bytes);
@@ -86,8 +90,9 @@ public:
 
     bool Undo();
     bool Redo();
-    const std::deque<CUndoRecord>& undoList() const { return undo_; }
-    const std::deque<CUndoRecord>& redoList() const { return redo_; }
+    // Newest step first; each list keeps at most MaxUndoSteps steps.
+    const std::deque<UndoStep>& undoList() const { return undo_; }
+    const std::deque<UndoStep>& redoList() const { return redo_; }
 
     // Each returns whether the mark list changed, so the caller knows to
     // recolour.
@@ -99,7 +104,9 @@ public:
     std::optional<std::string> MarkReasonAt(int offset) const;
     void DetachLink(const IMarkLink* link) { marks_.detachLink(link); }
     const std::vector<CMarkRecord>& marks() const { return marks_.records(); }
-    std::vector<CMarkRecord>& marks() { return marks_.records(); }
+    // For commands that set a mark over its text after an edit that kept it.
+    MarkList& markList() { return marks_; }
+    const MarkList& markList() const { return marks_; }
 
     const std::string& text() const { return text_; }
     int length() const { return static_cast<int>(text_.size()); }
@@ -113,13 +120,32 @@ public:
     void setLineEnding(LineEnding lineEnding) { lineEnding_ = lineEnding; }
 
 private:
+    // What a replacement does to the marks over the range.
+    enum class MarkEffect {
+        Drop, // marks wholly inside go
+        Keep, // marks wholly inside are left untouched
+        Stay, // a same-length rewrite: no mark moves at all
+    };
+
+    // One replacement as the primitive applies it, recorded or replayed.
+    struct Change {
+        int start = 0;
+        int end = 0;
+        std::string_view text;
+        std::span<const std::uint8_t> attributes;
+        MarkEffect marks = MarkEffect::Drop;
+    };
+
     bool isRange(int start, int end) const;
     bool fitsAt(int start, std::size_t size) const;
+    EditResult checkChange(int start, int end, std::size_t newLength) const;
     int clampOffset(int offset) const;
-    void recordStep(int start, int end, int newLength, UndoMode mode);
+    void apply(const Change& change, UndoMode mode, bool joinsStep);
+    void recordStep(const Change& change, UndoMode mode, bool joinsStep);
     void spliceText(int start, int end, std::string_view text,
                     std::span<const std::uint8_t> attributes);
-    bool replay(std::deque<CUndoRecord>& from, UndoMode mode);
+    bool replay(std::deque<UndoStep>& from, UndoMode mode);
+    bool replayRecord(const CUndoRecord& record, UndoMode mode, bool joinsStep);
 
     std::string text_;
     std::vector<std::uint8_t> attributes_;
@@ -127,7 +153,7 @@ private:
     bool modified_ = false;
     std::uint64_t generation_ = 0;
     LineEnding lineEnding_ = LineEnding::Lf;
-    std::deque<CUndoRecord> undo_;
-    std::deque<CUndoRecord> redo_;
+    std::deque<UndoStep> undo_;
+    std::deque<UndoStep> redo_;
     MarkList marks_;
 };

@@ -1,13 +1,11 @@
 #include "TextTransforms.h"
 
-#include "IMarkLink.h"
 #include "html/CTagData.h"
 #include "html/CTagScanner.h"
 
 #include <algorithm>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -128,27 +126,8 @@ private:
     bool lineFeedSeen_ = false;
 };
 
-struct SavedMark {
-    int start;
-    int end;
-};
-
-// A same-length rewrite moves no text, so every mark and the span of its
-// linked record go back to where they were before the replace primitive
-// adjusted them.
-void restoreMarks(TextModel& model, const std::vector<SavedMark>& saved) {
-    std::vector<CMarkRecord>& marks = model.marks();
-    for (std::size_t i = 0; i < marks.size() && i < saved.size(); ++i) {
-        CMarkRecord& mark = marks[i];
-        if (mark.link != nullptr) {
-            mark.link->setSpan(mark.link->spanStart() - (mark.start - saved[i].start),
-                               mark.link->spanEnd() - (mark.end - saved[i].end));
-        }
-        mark.start = saved[i].start;
-        mark.end = saved[i].end;
-    }
-}
-
+// A case change moves no text, so it leaves every mark where it is, also
+// when it is undone or redone.
 template <class Convert> EditResult rewriteInPlace(TextModel& model, Convert convert) {
     const Selection selection = model.GetSelection();
     const int end = std::min(selection.caret + 1, model.length());
@@ -158,14 +137,7 @@ template <class Convert> EditResult rewriteInPlace(TextModel& model, Convert con
     if (changed == original) {
         return EditResult::Done;
     }
-    std::vector<SavedMark> saved;
-    for (const CMarkRecord& mark : model.marks()) {
-        saved.push_back({mark.start, mark.end});
-    }
-    const EditResult result =
-        model.ReplaceRange(selection.start, end, changed, {}, UndoMode::Edit, false);
-    restoreMarks(model, saved);
-    return result;
+    return model.RewriteInPlace(selection.start, changed);
 }
 
 } // namespace

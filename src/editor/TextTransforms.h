@@ -18,7 +18,7 @@ public:
 
     // These act on the selection and the byte at the caret as well, so that
     // an empty selection converts the byte under the caret. The marks stay
-    // where they were.
+    // where they were, also through undo and redo.
     static EditResult UpperCase(TextModel& model);
     static EditResult LowerCase(TextModel& model);
     // Lower-cases the letters outside tags and capitalises the first letter

@@ -229,8 +229,7 @@ TEST_F(ColorPassTest, LaterMarkWinsAndUndrawnMarkIsSkipped) {
 
 TEST_F(ColorPassTest, MarkReachingPastTheTextIsDrawnUpToTheEnd) {
     model.ReplaceRange(0, 0, "abc");
-    model.marks().push_back(
-        CMarkRecord{CMarkRecord::KindUser, 1, 50, attrIndex(Attr::Mark), "m", nullptr});
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 1, 50, attrIndex(Attr::Mark), "m", nullptr});
     ASSERT_TRUE(applyWholePass());
     EXPECT_EQ(styledText(model.text(), model.attributes()), "a{Mark}bc");
 }

@@ -2,7 +2,9 @@
 #include "editor/TextModel.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -121,6 +123,46 @@ TEST_F(MarkFollowing, DetachedLinkIsNoLongerMoved) {
     EXPECT_EQ(model.marks()[0].start, 5);
     EXPECT_EQ(model.marks()[0].link, nullptr);
     EXPECT_EQ(link.spanStart(), 2);
+}
+
+TEST_F(MarkFollowing, MovingAMarkMovesItsLink) {
+    model.markList().moveTo(0, 1, 6);
+    expectMark(1, 6);
+}
+
+TEST_F(MarkFollowing, TakingTheFirstMarkHandsItOverWithItsLink) {
+    model.AddMark(mark(CMarkRecord::KindUser, 0, 1, "second"));
+    const std::optional<CMarkRecord> first = model.markList().takeFirst();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->reason, "err");
+    EXPECT_EQ(first->link, &link);
+    ASSERT_EQ(model.marks().size(), 1u);
+    EXPECT_EQ(model.marks()[0].reason, "second");
+    EXPECT_TRUE(model.markList().takeFirst());
+    EXPECT_FALSE(model.markList().takeFirst());
+}
+
+TEST_F(MarkFollowing, AnUnlinkedCopyFollowsEditsWithoutMovingTheLink) {
+    MarkList copy = model.markList().unlinkedCopy();
+    copy.adjustForEdit(0, 0, 3, true);
+    EXPECT_EQ(copy.records().at(0).start, 5);
+    EXPECT_EQ(copy.records().at(0).link, nullptr);
+    expectMark(2, 5);
+}
+
+TEST(MarkListQueries, UserMarksWithinTheTextAreChosenInListOrder) {
+    MarkList marks;
+    marks.add(mark(CMarkRecord::KindUser, 0, 2));
+    marks.add(mark(CMarkRecord::KindErrorLog, 0, 2));
+    marks.add(mark(CMarkRecord::KindUser, 3, 11)); // past a text of 10 bytes
+    marks.add(mark(CMarkRecord::KindLinkValidator, 1, 3));
+    marks.add(mark(CMarkRecord::KindUser, 10, 10)); // empty, at the end
+    marks.add(mark(CMarkRecord::KindUser, 5, 4));   // reversed
+    marks.add(mark(CMarkRecord::KindUser, -1, 2));
+    EXPECT_EQ(marks.userMarksWithin(10), (std::vector<std::size_t>{0, 4}));
+    EXPECT_EQ(marks.userMarksWithin(11), (std::vector<std::size_t>{0, 2, 4}));
+    EXPECT_FALSE(marks.isUserMarkWithin(1, 10));
+    EXPECT_TRUE(marks.isUserMarkWithin(4, 10));
 }
 
 TEST(MarkCommands, MarkingTheSameSelectionTwiceLeavesOneMark) {

@@ -55,18 +55,18 @@ TEST(InsertTagPair, WithMarksEveryUserMarkIsWrappedAndKeepsItsText) {
     EXPECT_EQ(markedText(model, 0), "one");
     EXPECT_EQ(markedText(model, 1), "two");
     EXPECT_EQ(markedText(model, 2), "three");
-    EXPECT_EQ(model.GetSelection().start, 5) << "the selection is not used";
+    EXPECT_EQ(model.GetSelectedText(), "w") << "the selection stays on its text";
 }
 
-TEST(InsertTagPair, WithMarksEachMarkIsOneUndoStep) {
+TEST(InsertTagPair, WithMarksAllTheMarksAreOneUndoStep) {
     TextModel model = modelWith("one two");
     model.AddMark(userMark(0, 3));
     model.AddMark(userMark(4, 7));
     TagInsertion::InsertTagPair(model, "U", "", true);
     ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(model.text(), "<U>one</U> two");
-    ASSERT_TRUE(model.Undo());
     EXPECT_EQ(model.text(), "one two");
+    ASSERT_TRUE(model.Redo());
+    EXPECT_EQ(model.text(), "<U>one</U> <U>two</U>");
 }
 
 TEST(InsertTagPair, WithMarksButNoneNothingChanges) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -188,6 +189,54 @@ TEST(CaseTransforms, MarksAndTheirLinksStayWhereTheyWere) {
     EXPECT_EQ(link.end, 6);
     EXPECT_EQ(model.marks()[1].start, 5);
     EXPECT_EQ(model.marks()[1].end, 6);
+}
+
+struct MarkSpan {
+    int start;
+    int end;
+    bool operator==(const MarkSpan&) const = default;
+};
+
+std::vector<MarkSpan> markSpans(const TextModel& model) {
+    std::vector<MarkSpan> spans;
+    for (const CMarkRecord& mark : model.marks()) {
+        spans.push_back({mark.start, mark.end});
+    }
+    return spans;
+}
+
+TEST(CaseTransforms, UndoAndRedoKeepEveryMarkAndItsLink) {
+    using Transform = EditResult (*)(TextModel&);
+    const std::pair<const char*, Transform> transforms[] = {
+        {"upper", TextTransforms::UpperCase},
+        {"lower", TextTransforms::LowerCase},
+        {"smart", TextTransforms::SmartCase},
+    };
+    for (const auto& [name, transform] : transforms) {
+        SCOPED_TRACE(name);
+        TextModel model = modelWith("One two. THREE four");
+        SpanRecord link;
+        link.start = 4;
+        link.end = 7;
+        model.AddMark({CMarkRecord::KindUser, 0, 3, 4, "user", nullptr});
+        model.AddMark({CMarkRecord::KindErrorLog, 4, 7, 6, "error", &link});
+        model.AddMark({CMarkRecord::KindLinkValidator, 9, 14, 6, "link", nullptr});
+        model.AddMark({CMarkRecord::KindUser, 2, 11, 4, "across", nullptr});
+        model.SetSelection(0, 18);
+        const std::vector<MarkSpan> spans = markSpans(model);
+        const std::string original = model.text();
+        ASSERT_EQ(transform(model), EditResult::Done);
+        const std::string changed = model.text();
+        ASSERT_NE(changed, original);
+        ASSERT_TRUE(model.Undo());
+        EXPECT_EQ(model.text(), original);
+        EXPECT_EQ(markSpans(model), spans);
+        ASSERT_TRUE(model.Redo());
+        EXPECT_EQ(model.text(), changed);
+        EXPECT_EQ(markSpans(model), spans);
+        EXPECT_EQ(link.start, 4);
+        EXPECT_EQ(link.end, 7);
+    }
 }
 
 TEST(CaseTransforms, SmartCaseStartsSentencesAndSkipsTags) {

@@ -100,7 +100,7 @@ TEST(Undo, RecordHoldsTheRemovedBytesAndTheSelectionBefore) {
     model.ReplaceRange(0, 0, "xxabcyy");
     model.SetSelection(2, 5);
     model.ReplaceRange(2, 5, "Q");
-    const CUndoRecord& step = model.undoList().front();
+    const CUndoRecord& step = model.undoList().front().records.front();
     EXPECT_EQ(step.text, "abc");
     EXPECT_EQ(step.start, 2);
     EXPECT_EQ(step.length, 1);
@@ -155,6 +155,64 @@ TEST(Undo, LongMixedSequenceReturnsThroughEveryState) {
         ASSERT_TRUE(model.Redo());
         EXPECT_EQ(model.text(), states[i]);
     }
+}
+
+TEST(UndoSteps, ContinuedEditsJoinOneStepThatUndoAndRedoTakeWhole) {
+    TextModel model;
+    model.ReplaceRange(0, 0, "abcdef");
+    model.SetSelection(1, 3);
+    // Overlapping edits: each one must be reversed in the right order.
+    model.ReplaceRange(1, 3, "XYZ", {}, UndoMode::Edit, true);            // aXYZdef
+    model.ReplaceRange(2, 5, "", {}, UndoMode::EditContinued, true);      // aXef
+    model.ReplaceRange(0, 4, "12345", {}, UndoMode::EditContinued, true); // 12345
+    model.SetSelection(5, 5);
+    ASSERT_EQ(model.undoList().size(), 2u);
+    EXPECT_EQ(model.undoList().front().records.size(), 3u);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(model.Undo());
+        EXPECT_EQ(model.text(), "abcdef");
+        EXPECT_EQ(model.GetSelection().start, 1) << "the selection before the first edit";
+        EXPECT_EQ(model.GetSelection().caret, 3);
+        ASSERT_TRUE(model.Redo());
+        EXPECT_EQ(model.text(), "12345");
+        EXPECT_EQ(model.undoList().size(), 2u);
+        EXPECT_TRUE(model.redoList().empty());
+    }
+}
+
+TEST(UndoSteps, AContinuedEditClearsTheRedoListAndStartsAStepWhenThereIsNone) {
+    TextModel model;
+    model.ReplaceRange(0, 0, "a", {}, UndoMode::EditContinued, true);
+    EXPECT_EQ(model.undoList().size(), 1u);
+    ASSERT_TRUE(model.Undo());
+    ASSERT_EQ(model.redoList().size(), 1u);
+    model.ReplaceRange(0, 0, "b");
+    model.ReplaceRange(1, 1, "c", {}, UndoMode::EditContinued, true);
+    EXPECT_TRUE(model.redoList().empty());
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(model.text(), "");
+}
+
+TEST(UndoSteps, RewriteInPlaceIsOneStepThatMovesNoMark) {
+    TextModel model;
+    model.ReplaceRange(0, 0, "abcdef");
+    model.setModified(false);
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 1, 3, 4, "inside", nullptr});
+    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 2, 6, 4, "across", nullptr});
+    EXPECT_EQ(model.RewriteInPlace(0, "ABCD"), EditResult::Done);
+    EXPECT_EQ(model.text(), "ABCDef");
+    EXPECT_TRUE(model.isModified());
+    EXPECT_EQ(model.RewriteInPlace(4, "xyz"), EditResult::BadRange) << "past the end";
+    EXPECT_EQ(model.undoList().size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        i == 0 ? model.Undo() : model.Redo();
+        ASSERT_EQ(model.marks().size(), 2u);
+        EXPECT_EQ(model.marks()[0].start, 1);
+        EXPECT_EQ(model.marks()[0].end, 3);
+        EXPECT_EQ(model.marks()[1].start, 2);
+        EXPECT_EQ(model.marks()[1].end, 6);
+    }
+    EXPECT_EQ(model.text(), "ABCDef");
 }
 
 } // namespace

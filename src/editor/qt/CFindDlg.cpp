@@ -220,7 +220,6 @@ void CFindDlg::replaceAll() {
             return guard.isNull() ? ReplaceAnswer::Cancel : answer;
         };
     }
-    const Selection original = box->model().GetSelection();
     const ReplaceAllResult outcome =
         FindReplace::ReplaceAll(box->model(), what, replaceText_, caseCheck_->isChecked(), askEach);
     if (guard.isNull()) {
@@ -230,7 +229,8 @@ void CFindDlg::replaceAll() {
         tell(QString::fromLatin1(ResultTooLong));
     }
     box->ColorKey();
-    box->SetSelection(original.start, original.caret, true);
+    // The user's selection, followed through the replacements to its text.
+    box->SetSelection(outcome.selection.start, outcome.selection.caret, true);
     box->Refresh();
 }
 

@@ -2,11 +2,13 @@
 #include "CMyEditBox.h"
 #include "ClipboardText.h"
 #include "Utf8Text.h"
+#include "editor/EditGroup.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <optional>
 
 namespace {
 
@@ -117,16 +119,12 @@ void CMyEditBox::CopyPlainText() {
 
 void CMyEditBox::DeleteSelection() {
     if (useMarks()) {
-        // Each deletion drops the mark it covers (and any other mark wholly
-        // inside it), so the list shrinks on every step.
-        while (!model_.marks().empty()) {
-            const CMarkRecord first = model_.marks().front();
-            model_.ReplaceRange(first.start, first.end, "", {}, UndoMode::Edit, true);
-            auto& marks = model_.marks();
-            if (!marks.empty() && marks.front().start == first.start &&
-                marks.front().end == first.end && marks.front().reason == first.reason) {
-                marks.erase(marks.begin());
-            }
+        // A mark leaves the list before its text goes, so a later mark that
+        // the deletion shifts onto the same offsets keeps its own text. Marks
+        // wholly inside a deleted range go with it.
+        EditGroup edits(model_);
+        while (const std::optional<CMarkRecord> mark = model_.markList().takeFirst()) {
+            edits.replace(mark->start, mark->end, "", true);
         }
     } else if (!model_.GetSelectedText().empty()) {
         model_.ReplaceSelection("");

@@ -179,7 +179,7 @@ TEST_F(FindDialog, PromptedReplaceAllSkipsOnNo) {
     EXPECT_EQ(questions.size(), 3u);
 }
 
-TEST_F(FindDialog, ReplaceAllIsUndoneStepByStepBackToTheOriginal) {
+TEST_F(FindDialog, ReplaceAllIsUndoneAndRedoneWholeAndKeepsTheSelectionOnItsText) {
     activeEditor = box.get();
     setText("one two one");
     box->SetSelection(4, 7, true);
@@ -187,11 +187,26 @@ TEST_F(FindDialog, ReplaceAllIsUndoneStepByStepBackToTheOriginal) {
     setField("replaceEdit", "1");
     clickButton("replaceAllButton");
     EXPECT_EQ(text(), "1 two 1");
-    ASSERT_TRUE(box->Undo());
+    EXPECT_EQ(selectedText(), "two") << "the selection follows its text";
     ASSERT_TRUE(box->Undo());
     EXPECT_EQ(text(), "one two one");
     EXPECT_EQ(selection().start, 4);
     EXPECT_EQ(selection().caret, 7);
+    ASSERT_TRUE(box->Redo());
+    EXPECT_EQ(text(), "1 two 1");
+}
+
+TEST_F(FindDialog, PromptedReplaceAllEndsWithTheSelectionOnItsText) {
+    activeEditor = box.get();
+    setText("a-b-a-a");
+    box->SetSelection(2, 3, true);
+    setField("findEdit", "a");
+    setField("replaceEdit", "xyz");
+    check("promptCheck");
+    answers = {ReplaceAnswer::Yes, ReplaceAnswer::No, ReplaceAnswer::Cancel};
+    clickButton("replaceAllButton");
+    EXPECT_EQ(text(), "xyz-b-a-a");
+    EXPECT_EQ(selectedText(), "b") << "also after No and Cancel";
 }
 
 TEST_F(FindDialog, MarkAllTwiceGivesDuplicateFindMarks) {

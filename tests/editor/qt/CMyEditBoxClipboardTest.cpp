@@ -1,4 +1,5 @@
 #include "EditBoxFixture.h"
+#include "editor/FindReplace.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -64,6 +65,51 @@ TEST_F(EditBoxClipboard, DeleteWithUseMarksRemovesEveryMarkAndItsText) {
     box->DeleteSelection();
     EXPECT_EQ(text(), "two ");
     EXPECT_TRUE(box->model().marks().empty());
+}
+
+TEST_F(EditBoxClipboard, DeleteWithUseMarksTakesTheTextOfMarksThatMovedOntoEachOther) {
+    setText("abcabc");
+    FindReplace::MarkAll(box->model(), "abc", true);
+    ASSERT_EQ(box->model().marks().size(), 2u);
+    useMarks = true;
+    box->DeleteSelection();
+    EXPECT_EQ(text(), "");
+    EXPECT_TRUE(box->model().marks().empty());
+}
+
+// Each row: the text, its marks, the selection before Delete, and what it
+// holds afterwards: its own text, or a collapsed caret before that text.
+struct MarkDeleteCase {
+    const char* text;
+    std::vector<std::pair<int, int>> marks;
+    int start;
+    int caret;
+    const char* left;
+    int caretAfter;
+};
+
+TEST_F(EditBoxClipboard, DeleteWithUseMarksLeavesTheSelectionInsideTheText) {
+    const MarkDeleteCase cases[] = {
+        {"one two three", {{0, 4}, {4, 8}}, 8, 13, "three", 0},
+        {"one two three", {{0, 4}}, 13, 13, "two three", 9},
+        {"one two three", {{4, 8}, {8, 13}}, 0, 3, "one ", 0},
+        {"one two three", {{0, 13}}, 2, 5, "", 0},
+        {"aXbXc", {{1, 2}, {3, 4}}, 4, 5, "abc", 2},
+    };
+    useMarks = true;
+    for (const MarkDeleteCase& row : cases) {
+        SCOPED_TRACE(row.text);
+        setText(row.text);
+        for (const auto& [start, end] : row.marks) {
+            box->AddMark({CMarkRecord::KindUser, start, end, 4, "Marked by User", nullptr});
+        }
+        box->SetSelection(row.start, row.caret, true);
+        box->DeleteSelection();
+        EXPECT_EQ(text(), row.left);
+        EXPECT_EQ(selection().start, row.caretAfter);
+        EXPECT_EQ(selection().caret, row.caretAfter);
+        EXPECT_LE(selection().caret, box->model().length());
+    }
 }
 
 TEST_F(EditBoxClipboard, CutTakesTheSelectionAndUndoBringsItBack) {
