@@ -422,7 +422,7 @@ void CMyEditBox::onTab(bool unindent) {
         QApplication::beep();
         return;
     }
-    SetSelection(block.replaced.start, selection.caret + block.caretShift, false);
+    SetSelection(block.selection.start, block.selection.end, false);
     afterTyping();
 }
 

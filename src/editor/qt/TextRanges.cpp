@@ -106,6 +106,7 @@ BlockIndent blockIndent(std::string_view text, int selectionStart, int caret, bo
                            : std::string_view::npos;
     const int start = lineFeed == std::string_view::npos ? 0 : static_cast<int>(lineFeed);
     result.replaced = {start, caret};
+    const int firstLineStart = lineFeed == std::string_view::npos ? 0 : start + 1;
     // A line begins at the range's start when that is the text's start, and
     // after every line feed inside the range.
     bool atLineStart = start == 0;
@@ -125,6 +126,7 @@ BlockIndent blockIndent(std::string_view text, int selectionStart, int caret, bo
     }
     // A line that begins right at the caret is not part of the block: it gets
     // no tab, so that an indent and an unindent of the same block cancel out.
+    result.selection = {firstLineStart, caret + result.caretShift};
     return result;
 }
 

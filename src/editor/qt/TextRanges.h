@@ -28,11 +28,14 @@ struct BlockIndent {
     Range replaced;   // what the new text replaces
     std::string text; // the indented or unindented lines
     int caretShift = 0;
+    Range selection; // afterwards: the same lines, from the first one's start
 };
 
 // One tab added to (or, with unindent, one leading tab removed from) each
 // line of [selectionStart, caret). The range is widened back to the line
-// feed before the first line so that its tab goes in with the others.
+// feed before the first line so that its tab goes in with the others; the
+// selection afterwards starts after that line feed, so that a further indent
+// takes exactly the same lines.
 BlockIndent blockIndent(std::string_view text, int selectionStart, int caret, bool unindent);
 
 } // namespace TextRanges

@@ -73,6 +73,49 @@ TEST_F(EditBoxTyping, TabOnThreeSelectedLinesIndentsEachOnceAndShiftTabUndoesIt)
     EXPECT_EQ(text(), "one\ntwo\nthree\nfour") << "only lines with a leading tab lose one";
 }
 
+// Each row: a text and a selection of some of its lines.
+struct BlockCase {
+    const char* text;
+    int start;
+    int caret;
+};
+
+TEST_F(EditBoxTyping, RepeatedTabsIndentTheSameLinesAndShiftTabsGiveTheTextBack) {
+    const BlockCase cases[] = {
+        {"a\nb\nc\nd", 4, 5},       // one middle line
+        {"a\nb\nc\nd", 2, 5},       // two lines, from a line start
+        {"a\n\tb\nc", 3, 6},        // from inside the leading tab
+        {"one\ntwo\nthree", 0, 5},  // from the text's start
+        {"one\ntwo\nthree", 6, 14}, // from mid-line to the end
+        {"x\n\n\ny\n", 2, 4},       // empty lines
+    };
+    for (const BlockCase& row : cases) {
+        SCOPED_TRACE(::testing::Message() << "selection " << row.start << "-" << row.caret);
+        setText(row.text);
+        box->SetSelection(row.start, row.caret, true);
+        const int firstLine = box->model().LineOfOffset(row.start);
+        const int lastLine = box->model().LineOfOffset(row.caret);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(box.get(), Qt::Key_Tab);
+            EXPECT_EQ(box->model().LineOfOffset(selection().start), firstLine);
+            EXPECT_EQ(box->model().LineOfOffset(selection().caret), lastLine);
+        }
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(box.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        EXPECT_EQ(text(), row.text);
+    }
+}
+
+TEST_F(EditBoxTyping, TwoTabsOnOneSelectedLineIndentOnlyThatLine) {
+    setText("a\nb\nc\nd");
+    box->SetSelection(4, 5, true);
+    QTest::keyClick(box.get(), Qt::Key_Tab);
+    QTest::keyClick(box.get(), Qt::Key_Tab);
+    EXPECT_EQ(text(), "a\nb\n\t\tc\nd");
+    EXPECT_EQ(box->model().GetSelectedText(), "\t\tc");
+}
+
 TEST_F(EditBoxTyping, TabWithoutSelectionInsertsATab) {
     setText("ab");
     box->SetSelection(1, 1, true);

@@ -66,6 +66,38 @@ TEST(BlockIndent, UnindentRemovesOneTabOnlyWhereALineHasOne) {
     EXPECT_EQ(block.caretShift, -2);
 }
 
+// Each row: a text, a selection, and what it becomes after an indent.
+struct IndentSelectionCase {
+    const char* text;
+    int start;
+    int caret;
+    Range afterIndent;
+};
+
+TEST(BlockIndent, TheSelectionAfterwardsCoversTheSameLinesFromTheFirstOnesStart) {
+    const IndentSelectionCase cases[] = {
+        {"a\nb\nc\nd", 4, 5, {4, 6}},
+        {"a\nb\nc\nd", 5, 6, {4, 7}}, // ends at the start of "d": "d" is outside
+        {"ab\ncd", 1, 4, {0, 6}},     // from the first line
+        {"ab\n\tcd", 5, 6, {3, 7}},   // from inside the second line
+    };
+    for (const IndentSelectionCase& row : cases) {
+        SCOPED_TRACE(::testing::Message() << row.start << "-" << row.caret);
+        const std::string text = row.text;
+        const TextRanges::BlockIndent indent =
+            TextRanges::blockIndent(text, row.start, row.caret, false);
+        EXPECT_EQ(indent.selection, row.afterIndent);
+        std::string indented = text;
+        indented.replace(indent.replaced.start, indent.replaced.end - indent.replaced.start,
+                         indent.text);
+        const TextRanges::BlockIndent back =
+            TextRanges::blockIndent(indented, indent.selection.start, indent.selection.end, true);
+        std::string restored = indented;
+        restored.replace(back.replaced.start, back.replaced.end - back.replaced.start, back.text);
+        EXPECT_EQ(restored, text);
+    }
+}
+
 TEST(ClipboardText, PlainTextWalksTagsAndQuotes) {
     EXPECT_EQ(ClipboardText::plainTextOf("<a href=\"x>y\">link</a> after"), "link after");
     EXPECT_EQ(ClipboardText::plainTextOf("say \"hi\" <b>now</b>"), "say \"hi\" now");
