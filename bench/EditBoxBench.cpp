@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -149,5 +150,29 @@ void BM_TypedCharacterWithoutColouring(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypedCharacterWithoutColouring)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A minified page: one line of a megabyte, typed into at its end, where the
+// view is scrolled as far right as the line is long.
+void BM_TypedCharacterAtTheEndOfAOneLineMegabyte(benchmark::State& state) {
+    Editor& e = editor();
+    e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 0;
+    std::string line = siteText();
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    TextModel& model = e.box->model();
+    model.ReplaceRange(0, model.length(), line);
+    e.box->SelectAndShow(model.length(), model.length());
+    QTest::keyClick(e.box.get(), Qt::Key_End);
+    for (auto _ : state) {
+        QTest::keyClick(e.box.get(), Qt::Key_A);
+        e.paint();
+        state.PauseTiming();
+        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        state.ResumeTiming();
+    }
+    state.counters["scrolled"] = e.box->horizontalScroll();
+}
+BENCHMARK(BM_TypedCharacterAtTheEndOfAOneLineMegabyte)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -24,7 +24,7 @@ CMyEditBox::CMyEditBox(const CEditorSettings& settings, const CTagData& tags,
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalScrollBar()->setRange(0, VerticalRange);
-    horizontalScrollBar()->setRange(0, HorizontalRange);
+    horizontalScrollBar()->setRange(0, MinHorizontalRange);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &CMyEditBox::onVerticalAction);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
             &CMyEditBox::onHorizontalAction);
@@ -72,6 +72,8 @@ FileResult CMyEditBox::LoadFile(const std::filesystem::path& path) {
 }
 
 void CMyEditBox::Refresh() {
+    // Every change of the text ends in a refresh: the range follows it here.
+    updateHorizontalRange();
     viewport()->update();
     emit changed();
 }
@@ -154,14 +156,14 @@ void CMyEditBox::EnsureCaretColumnVisible() {
     // Counted in columns, so that a line of tabs still scrolls far enough to
     // show the caret.
     const int column = geometry().columnOf(model_.GetSelection().caret);
-    horizontalScroll_ = std::min(HorizontalRange, (column / step) * step);
+    horizontalScroll_ = std::min(horizontalRange(), (column / step) * step);
     placeCaretAtCaret();
     Refresh();
     updateHorizontalThumb();
 }
 
 void CMyEditBox::setHorizontalScroll(int columns) {
-    horizontalScroll_ = std::clamp(columns, 0, HorizontalRange);
+    horizontalScroll_ = std::clamp(columns, 0, horizontalRange());
     Refresh();
     updateHorizontalThumb();
     placeCaretAtCaret();
@@ -371,6 +373,26 @@ void CMyEditBox::updateVerticalThumb() {
     setVerticalThumb(static_cast<int>(thumb));
 }
 
+int CMyEditBox::horizontalRange() {
+    if (!widestLineKnown_ || widestLineGeneration_ != model_.generation()) {
+        widestLine_ = geometry().widestLineColumns();
+        widestLineGeneration_ = model_.generation();
+        widestLineKnown_ = true;
+    }
+    return std::max(MinHorizontalRange, widestLine_);
+}
+
+void CMyEditBox::updateHorizontalRange() {
+    const int range = horizontalRange();
+    if (horizontalScrollBar()->maximum() == range) {
+        return;
+    }
+    // A view scrolled past the longest line that is left shows nothing.
+    horizontalScroll_ = std::min(horizontalScroll_, range);
+    horizontalScrollBar()->setRange(0, range);
+    updateHorizontalThumb();
+}
+
 void CMyEditBox::updateHorizontalThumb() {
     if (inScrollAction_) {
         horizontalScrollBar()->setSliderPosition(horizontalScroll_);
@@ -446,7 +468,7 @@ void CMyEditBox::onHorizontalAction(int action) {
         columns -= 1;
         break;
     case QAbstractSlider::SliderPageStepAdd:
-        columns += columns < HorizontalRange - 39 ? 40 : 0;
+        columns += columns < horizontalRange() - 39 ? 40 : 0;
         break;
     case QAbstractSlider::SliderPageStepSub:
         columns -= columns >= 40 ? 40 : 0;

@@ -27,7 +27,9 @@ class CMyEditBox : public QAbstractScrollArea {
 
 public:
     static constexpr int VerticalRange = 1000;
-    static constexpr int HorizontalRange = 500;
+    // The horizontal scroll range in columns: at least this, and as wide as
+    // the longest line, so that the caret can always be shown.
+    static constexpr int MinHorizontalRange = 500;
     static constexpr int AutoScrollInterval = 50; // milliseconds
     static constexpr int PageKeyLines = 15;
 
@@ -164,6 +166,8 @@ private:
     void updateHorizontalThumb();
     void setVerticalThumb(int position);
     void setHorizontalScroll(int columns);
+    int horizontalRange();
+    void updateHorizontalRange();
 
     // Keyboard.
     bool handleNavigationKey(QKeyEvent* event);
@@ -233,4 +237,9 @@ private:
     QPoint lastMouse_;
     QBasicTimer verticalScrollTimer_;   // the auto-scroll timer 1000
     QBasicTimer horizontalScrollTimer_; // the auto-scroll timer 1001
+    // The longest line's width in columns, measured again only when the
+    // text's generation has changed since.
+    int widestLine_ = 0;
+    std::uint64_t widestLineGeneration_ = 0;
+    bool widestLineKnown_ = false;
 };

@@ -200,7 +200,7 @@ void CMyEditBox::autoScrollHorizontally() {
     int columns = horizontalScroll_;
     if (lastMouse_.x() < 0 && columns > 0) {
         --columns;
-    } else if (lastMouse_.x() + SnapPixels >= viewport()->width() && columns < HorizontalRange) {
+    } else if (lastMouse_.x() + SnapPixels >= viewport()->width() && columns < horizontalRange()) {
         ++columns;
     }
     horizontalScroll_ = columns;

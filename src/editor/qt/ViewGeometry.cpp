@@ -7,6 +7,22 @@
 
 namespace {
 
+// One character as the view counts it: its columns and its bytes. ASCII,
+// nearly all of a page, needs no decoding; the column walks of a megabyte
+// line depend on that.
+struct CharStep {
+    int columns;
+    int length;
+};
+
+CharStep stepAt(std::string_view text, int offset) {
+    const auto byte = static_cast<unsigned char>(text[offset]);
+    if (byte < 0x80) {
+        return {byte == '\t' ? ViewGeometry::TabColumns : 1, 1};
+    }
+    return {1, Utf8Text::charLength(text, offset)};
+}
+
 int floorDiv(int value, int divisor) {
     const int quotient = value / divisor;
     return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
@@ -49,18 +65,42 @@ int ViewGeometry::nextLineStart(int offset) const {
 }
 
 int ViewGeometry::rowCount(int fromOffset, int toOffset) const {
+    // Offsets past the text (a stale selection) count only the text's rows.
+    const auto size = static_cast<int>(text_.size());
+    fromOffset = std::clamp(fromOffset, 0, size);
+    toOffset = std::clamp(toOffset, 0, size);
     if (toOffset <= fromOffset) {
         return 0;
     }
     return static_cast<int>(std::count(text_.begin() + fromOffset, text_.begin() + toOffset, '\n'));
 }
 
+int ViewGeometry::widestLineColumns() const {
+    const auto size = static_cast<int>(text_.size());
+    int widest = 0;
+    int column = 0;
+    for (int at = 0; at < size;) {
+        if (text_[at] == '\n') {
+            widest = std::max(widest, column);
+            column = 0;
+            ++at;
+            continue;
+        }
+        const CharStep step = stepAt(text_, at);
+        column += step.columns;
+        at += step.length;
+    }
+    return std::max(widest, column);
+}
+
 int ViewGeometry::columnsUntil(int lineStart, int offset) const {
+    const int stop = std::min(offset, static_cast<int>(text_.size()));
     int column = 0;
     int at = lineStart;
-    while (at < offset) {
-        column += charColumns(at);
-        at += charLength(at);
+    while (at < stop) {
+        const CharStep step = stepAt(text_, at);
+        column += step.columns;
+        at += step.length;
     }
     return column;
 }
@@ -74,11 +114,12 @@ int ViewGeometry::offsetAtColumn(int lineStart, int column) const {
     int at = lineStart;
     int reached = 0;
     while (at < size && text_[at] != '\n') {
-        reached += charColumns(at);
+        const CharStep step = stepAt(text_, at);
+        reached += step.columns;
         if (reached > column) {
             return at;
         }
-        at += charLength(at);
+        at += step.length;
     }
     return at;
 }
@@ -91,12 +132,12 @@ ViewGeometry::RowStart ViewGeometry::skipScrolledColumns(int lineStart) const {
             row.scrolledAway = true;
             return row;
         }
-        const int width = charColumns(row.offset);
-        if (row.column + width > horizontalScroll_) {
+        const CharStep step = stepAt(text_, row.offset);
+        if (row.column + step.columns > horizontalScroll_) {
             return row; // a tab straddles the left edge; it is drawn shortened
         }
-        row.column += width;
-        row.offset += charLength(row.offset);
+        row.column += step.columns;
+        row.offset += step.length;
     }
     return row;
 }
@@ -148,12 +189,13 @@ int ViewGeometry::PointToOffset(int x, int y) const {
     }
     RowStart row = skipScrolledColumns(lineStart);
     while (row.offset < size && text_[row.offset] != '\n') {
-        row.column += charColumns(row.offset);
+        const CharStep step = stepAt(text_, row.offset);
+        row.column += step.columns;
         const int rightEdge = Margin + (row.column - horizontalScroll_) * charWidth_;
         if (x < rightEdge) {
             return row.offset;
         }
-        row.offset += charLength(row.offset);
+        row.offset += step.length;
     }
     return row.offset;
 }

@@ -56,6 +56,8 @@ public:
     // Start of the line after the one holding offset; -1 on the last line.
     int nextLineStart(int offset) const;
     int rowCount(int fromOffset, int toOffset) const;
+    // The width in columns of the text's longest line.
+    int widestLineColumns() const;
 
     int charWidth() const { return charWidth_; }
     int lineHeight() const { return lineHeight_; }

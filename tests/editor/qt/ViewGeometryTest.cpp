@@ -1,5 +1,6 @@
 #include "editor/qt/ViewGeometry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -96,6 +97,37 @@ TEST(ViewGeometryLines, LineBoundaries) {
     EXPECT_EQ(geometry.nextLineStart(5), 7);
     EXPECT_EQ(geometry.nextLineStart(7), -1) << "the empty last line has no next";
     EXPECT_EQ(geometry.rowCount(0, 7), 3);
+}
+
+TEST(ViewGeometryLines, WidestLineCountsColumnsAsTheViewDoes) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},
+        {"abc", 3},
+        {"a\tb", 6},
+        {"ab\n\tx\nlonger\n", 6},
+        {"\xc3\xa9\xe2\x82\xac", 2}, // two characters of UTF-8
+        {"\xff\xfe\x80z", 4},        // stray bytes are one column each
+        {"\xe2\x82\n\t\t\t", 12},    // a cut sequence before a line feed
+    };
+    for (const auto& [text, columns] : cases) {
+        const std::string bytes(text);
+        const ViewGeometry geometry = view(bytes);
+        EXPECT_EQ(geometry.widestLineColumns(), columns) << bytes;
+        int widest = 0;
+        for (int at = 0; at >= 0; at = geometry.nextLineStart(at)) {
+            widest = std::max(widest, geometry.columnOf(geometry.lineEndOf(at)));
+        }
+        EXPECT_EQ(widest, columns) << "as the caret's column counts: " << bytes;
+    }
+}
+
+TEST(ViewGeometryLines, RowCountNeverReadsPastTheText) {
+    // Line feeds stand right after the viewed text in the same buffer.
+    const std::string buffer = "ab\ncd\n\n\n\n";
+    const ViewGeometry geometry(std::string_view(buffer).substr(0, 5), 0, 0, W, H);
+    EXPECT_EQ(geometry.rowCount(0, 9), 1);
+    EXPECT_EQ(geometry.rowCount(4, 9), 0);
+    EXPECT_EQ(geometry.rowCount(7, 9), 0);
 }
 
 } // namespace
