@@ -218,10 +218,11 @@ TEST(CaseTransforms, UndoAndRedoKeepEveryMarkAndItsLink) {
         SpanRecord link;
         link.start = 4;
         link.end = 7;
-        model.AddMark({CMarkRecord::KindUser, 0, 3, 4, "user", nullptr});
-        model.AddMark({CMarkRecord::KindErrorLog, 4, 7, 6, "error", &link});
-        model.AddMark({CMarkRecord::KindLinkValidator, 9, 14, 6, "link", nullptr});
-        model.AddMark({CMarkRecord::KindUser, 2, 11, 4, "across", nullptr});
+        model.AddMark({CMarkRecord::KindUser, 0, 3, attrIndex(Attr::Mark), "user", nullptr});
+        model.AddMark({CMarkRecord::KindErrorLog, 4, 7, attrIndex(Attr::Special), "error", &link});
+        model.AddMark(
+            {CMarkRecord::KindLinkValidator, 9, 14, attrIndex(Attr::Special), "link", nullptr});
+        model.AddMark({CMarkRecord::KindUser, 2, 11, attrIndex(Attr::Mark), "across", nullptr});
         model.SetSelection(0, 18);
         const std::vector<MarkSpan> spans = markSpans(model);
         const std::string original = model.text();

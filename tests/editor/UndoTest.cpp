@@ -197,8 +197,10 @@ TEST(UndoSteps, RewriteInPlaceIsOneStepThatMovesNoMark) {
     TextModel model;
     model.ReplaceRange(0, 0, "abcdef");
     model.setModified(false);
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 1, 3, 4, "inside", nullptr});
-    model.AddMark(CMarkRecord{CMarkRecord::KindUser, 2, 6, 4, "across", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindUser, 1, 3, attrIndex(Attr::Mark), "inside", nullptr});
+    model.AddMark(
+        CMarkRecord{CMarkRecord::KindUser, 2, 6, attrIndex(Attr::Mark), "across", nullptr});
     EXPECT_EQ(model.RewriteInPlace(0, "ABCD"), EditResult::Done);
     EXPECT_EQ(model.text(), "ABCDef");
     EXPECT_TRUE(model.isModified());

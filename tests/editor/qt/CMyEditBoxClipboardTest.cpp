@@ -101,7 +101,8 @@ TEST_F(EditBoxClipboard, DeleteWithUseMarksLeavesTheSelectionInsideTheText) {
         SCOPED_TRACE(row.text);
         setText(row.text);
         for (const auto& [start, end] : row.marks) {
-            box->AddMark({CMarkRecord::KindUser, start, end, 4, "Marked by User", nullptr});
+            box->AddMark({CMarkRecord::KindUser, start, end, attrIndex(Attr::Mark),
+                          "Marked by User", nullptr});
         }
         box->SetSelection(row.start, row.caret, true);
         box->DeleteSelection();
