@@ -103,6 +103,23 @@ TEST_F(ChildWinTest, WithUseMarksCopyAndDeleteFollowTheMarks) {
     EXPECT_EQ(action(Cmd::Delete)->text(), "Delete\tDel");
 }
 
+TEST_F(ChildWinTest, BoldOverMarksKeepsTheSelectionOnItsTextAndUndoesWhole) {
+    CChildWin* document = documentWith("one two three four");
+    select(document, 0, 3);
+    key(document, Qt::Key_M, Qt::ControlModifier);
+    select(document, 8, 13);
+    key(document, Qt::Key_M, Qt::ControlModifier);
+    ASSERT_EQ(markCount(document), 2u);
+    useMarks(1);
+    select(document, 14, 18); // "four", after both marks
+    key(document, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(text(document), "<B>one</B> two <B>three</B> four");
+    EXPECT_EQ(document->editor().model().GetSelectedText(), "four");
+    key(document, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(document), "one two three four") << "one undo takes back every mark's tags";
+    useMarks(0);
+}
+
 TEST_F(ChildWinTest, RemoveMarkNeedsTheSelectionStartInsideAMark) {
     CChildWin* document = documentWith("one two three");
     select(document, 4, 7);
