@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -62,7 +63,11 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
     connect(editor_, &CMyEditBox::contextMenuRequested, this, &CChildWin::showContextMenu);
 }
 
-CChildWin::~CChildWin() = default;
+// The editor goes first: its marks point into the log lines this window
+// keeps alive.
+CChildWin::~CChildWin() {
+    delete editor_;
+}
 
 bool CChildWin::handlesCommand(int id) {
     return commandRows().handles(id);
@@ -134,6 +139,20 @@ CChildWin::SaveOutcome CChildWin::saveTo(const std::string& target) {
     app_.recentFiles().add(path_);
     SetTitle(QString::fromStdString(path_));
     return SaveOutcome::Saved;
+}
+
+bool CChildWin::saveForCommand() {
+    const SaveOutcome outcome = save(true);
+    if (outcome == SaveOutcome::Failed && !lastSave_.path.empty()) {
+        reportSaveFailure();
+    }
+    return outcome == SaveOutcome::Saved;
+}
+
+void CChildWin::keepMarkLinks(std::shared_ptr<const ErrorLogLines> lines) {
+    if (std::find(markLinks_.begin(), markLinks_.end(), lines) == markLinks_.end()) {
+        markLinks_.push_back(std::move(lines));
+    }
 }
 
 void CChildWin::reportSaveFailure() {

@@ -6,10 +6,13 @@
 
 #include <QDateTime>
 #include <QWidget>
+#include <memory>
 #include <string>
+#include <vector>
 
 class CEditorApp;
 class CMyEditBox;
+class ErrorLogLines;
 class IPlatformServices;
 class QMenu;
 
@@ -40,6 +43,12 @@ public:
     // Writes the document to its path, asking for one first when untitled and
     // askIfUntitled is set. False when cancelled or the file cannot be written.
     bool SaveDocument(bool askIfUntitled);
+    // Saves before a command that reads the file (Check Code): as Save does,
+    // but a cancelled dialog says nothing. True when the file was written.
+    bool saveForCommand();
+    // Keeps the log lines that marks in this document link to alive as
+    // long as the document is.
+    void keepMarkLinks(std::shared_ptr<const ErrorLogLines> lines);
     // Save As: asks for a name; the document takes it once it is written.
     void saveAs();
 
@@ -88,4 +97,5 @@ private:
         FileResult result = FileResult::Ok;
     } lastSave_;
     bool askingToReload_ = false;
+    std::vector<std::shared_ptr<const ErrorLogLines>> markLinks_;
 };

@@ -5,9 +5,11 @@
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
+#include "app/qt/CErrorWin.h"
 #include "app/qt/CTipDlg.h"
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/DocumentCommands.h"
+#include "app/qt/ErrorLogs.h"
 #include "editor/qt/CMyEditBox.h"
 
 #include <QAction>
@@ -59,7 +61,8 @@ void addGroups(const std::vector<int>& ids, const std::function<bool(int)>& offe
 
 CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent)
     : QMainWindow(parent), app_(app), mdiArea_(new QMdiArea(this)),
-      documents_(std::make_unique<DocumentCommands>(app, *this, services)) {
+      documents_(std::make_unique<DocumentCommands>(app, *this, services)),
+      errorLogs_(std::make_unique<ErrorLogs>(app, *this, services)) {
     setWindowTitle(QStringLiteral("Quillmark - Tagwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
     setObjectName(QStringLiteral("MainWindow"));
@@ -70,6 +73,7 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
 
     commands_ = new CommandRegistry(this, *this, [this] { return activeChildTarget(); });
     childCommandSets_.push_back(&CChildWin::handlesCommand);
+    childCommandSets_.push_back(&CErrorWin::handlesCommand);
     createStatusBar();
     createToolBars();
     createWorkspace();
@@ -482,14 +486,14 @@ bool CMainWin::isEmptyToolBar(int id) const {
 }
 
 bool CMainWin::commandState(int id, CommandState& state) {
-    if (documents_->commandState(id, state)) {
+    if (documents_->commandState(id, state) || errorLogs_->commandState(id, state)) {
         return true;
     }
     return !isEmptyToolBar(id) && commandRows().state(*this, id, state);
 }
 
 bool CMainWin::runCommand(int id) {
-    return documents_->runCommand(id) || commandRows().run(*this, id);
+    return documents_->runCommand(id) || errorLogs_->runCommand(id) || commandRows().run(*this, id);
 }
 
 RecentList& CMainWin::recentFiles() const {

@@ -15,6 +15,7 @@ class CEditorApp;
 class CFindDlg;
 class CommandRegistry;
 class DocumentCommands;
+class ErrorLogs;
 class IPlatformServices;
 class QDockWidget;
 class QLabel;
@@ -45,6 +46,7 @@ public:
     QToolBar* toolBar(int id) const;
     QDockWidget* workspace() const { return workspace_; }
     DocumentCommands& documents() const { return *documents_; }
+    ErrorLogs& errorLogs() const { return *errorLogs_; }
     // The active child window when it is a document, else null.
     CChildWin* activeDocument() const;
 
@@ -110,6 +112,7 @@ private:
     CEditorApp& app_;
     QMdiArea* mdiArea_;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<ErrorLogs> errorLogs_;
     CommandRegistry* commands_ = nullptr;
     std::vector<std::pair<int, QToolBar*>> toolBars_;
     QDockWidget* workspace_ = nullptr;
