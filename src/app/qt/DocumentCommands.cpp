@@ -8,6 +8,7 @@
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/CNewFileDlg.h"
+#include "app/qt/ErrorLogs.h"
 #include "app/qt/IPlatformServices.h"
 #include "editor/qt/CMyEditBox.h"
 #include "project/PathUtils.h"
@@ -69,6 +70,7 @@ CChildWin* DocumentCommands::openInEditor(const std::string& path) {
     if (app_.settings().isOn(CEditorSettings::ColorKeyOnOpen)) {
         window->editor().ColorKey();
     }
+    frame_.errorLogs().layMarksInto(*window);
     frame_.UpdateRecentMenus();
     return window;
 }

@@ -305,6 +305,23 @@ TEST_F(ErrorLogTest, TwoErrorLogsKeepTheirOwnLines) {
     EXPECT_EQ(errorMarks(document).size(), 3U);
 }
 
+TEST_F(ErrorLogTest, ADocumentOpenedAfterTheRunReceivesTheMarks) {
+    const fs::path page = files_.write("page.html", "<zorg>\n");
+    CChildWin* document = open(page);
+    CErrorWin* log = checkCode(document);
+    ASSERT_NE(log, nullptr);
+    document->parentWidget()->close();
+    settle();
+
+    CChildWin* reopened = open(page);
+    ASSERT_NE(reopened, nullptr);
+    const auto marks = errorMarks(reopened);
+    ASSERT_EQ(marks.size(), 1U);
+    EXPECT_EQ(marks[0]->start, 1);
+    EXPECT_EQ(marks[0]->end, 5);
+    EXPECT_EQ(marks[0]->link, &log->lines()->at(2));
+}
+
 // The marks outlive their log; the records they point at must too.
 TEST_F(ErrorLogTest, MarksOfAClosedLogStaySafeToEditAndChoose) {
     const fs::path page = files_.write("page.html", "<p>\n<zorg>x</zorg>\n");
