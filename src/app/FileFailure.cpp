@@ -81,7 +81,10 @@ std::string reasonFor(const std::string& path, FileResult result) {
 
 } // namespace
 
-std::string DescribeFileFailure(const std::string& path, FileResult result) {
-    const std::string reason = reasonFor(path, result);
+std::string DescribeFileFailure(const std::string& path, FileResult result,
+                                const std::string& systemWords) {
+    const std::string reason = result == FileResult::TooLong || systemWords.empty()
+                                   ? reasonFor(path, result)
+                                   : systemWords;
     return reason.empty() ? path : path + "\n\n" + reason;
 }

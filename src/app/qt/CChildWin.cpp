@@ -83,8 +83,8 @@ QString CChildWin::captionText() const {
     return path_.empty() ? QStringLiteral("Untitled") : QString::fromStdString(path_);
 }
 
-FileResult CChildWin::loadFile(const std::string& path) {
-    const FileResult result = editor_->LoadFile(path);
+FileResult CChildWin::loadFile(const std::string& path, std::string* reason) {
+    const FileResult result = editor_->LoadFile(path, reason);
     if (result == FileResult::Ok && path == path_) {
         rememberDiskTime();
     }

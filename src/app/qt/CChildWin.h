@@ -39,7 +39,8 @@ public:
     // Sets the caption, but only to the document's path or "Untitled".
     void SetTitle(const QString& text);
     // Loads path into the editor; a failure leaves the document as it was.
-    FileResult loadFile(const std::string& path);
+    // reason, when given, receives the system's words for a failure.
+    FileResult loadFile(const std::string& path, std::string* reason = nullptr);
     // Writes the document to its path, asking for one first when untitled and
     // askIfUntitled is set. False when cancelled or the file cannot be written.
     bool SaveDocument(bool askIfUntitled);

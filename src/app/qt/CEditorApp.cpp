@@ -77,15 +77,20 @@ void CEditorApp::loadTagData() {
         return;
     }
     QString files;
-    for (const std::string& file : result.unreadableFiles) {
-        files += QStringLiteral("\n    ") + QString::fromStdString(file);
+    QString reasons;
+    for (std::size_t i = 0; i < result.unreadableFiles.size(); ++i) {
+        const QString file = QString::fromStdString(result.unreadableFiles[i]);
+        files += QStringLiteral("\n    ") + file;
+        reasons += file + QStringLiteral(": ") + QString::fromStdString(result.reasons[i]) +
+                   QStringLiteral("\n");
     }
-    services_->message(
+    services_->failure(
         mainWin_.get(),
         QStringLiteral(
             "These data files could not be read:%1\n\nTags will not be coloured, checked or "
             "offered until they can be read.")
-            .arg(files));
+            .arg(files),
+        reasons.trimmed());
 }
 
 void CEditorApp::runStartupAction() {

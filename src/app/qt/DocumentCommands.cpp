@@ -54,11 +54,12 @@ CChildWin* DocumentCommands::OpenFile(const std::string& path, bool forceEditor)
 CChildWin* DocumentCommands::openInEditor(const std::string& path) {
     CChildWin* window = createWindow();
     window->setPath(path);
-    const FileResult result = window->loadFile(path);
+    std::string reason;
+    const FileResult result = window->loadFile(path, &reason);
     if (result != FileResult::Ok) {
         window->parentWidget()->close();
         services_.failure(&frame_, QStringLiteral("Failed to open file"),
-                          QString::fromStdString(DescribeFileFailure(path, result)));
+                          QString::fromStdString(DescribeFileFailure(path, result, reason)));
         return nullptr;
     }
     app_.recentFiles().add(path);

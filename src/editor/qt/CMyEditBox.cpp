@@ -57,8 +57,8 @@ void CMyEditBox::measureFont(const QFont& font) {
     ascent_ = metrics.ascent();
 }
 
-FileResult CMyEditBox::LoadFile(const std::filesystem::path& path) {
-    const FileResult result = model_.LoadFile(path);
+FileResult CMyEditBox::LoadFile(const std::filesystem::path& path, std::string* reason) {
+    const FileResult result = model_.LoadFile(path, reason);
     if (result == FileResult::Ok) {
         topOffset_ = 0;
         horizontalScroll_ = 0;

@@ -45,7 +45,8 @@ public:
     // May be null: no completion list is shown then. Not owned.
     void setCodeHelper(ICodeHelper* helper) { codeHelper_ = helper; }
 
-    FileResult LoadFile(const std::filesystem::path& path);
+    // reason, when given, receives the system's words for a failure.
+    FileResult LoadFile(const std::filesystem::path& path, std::string* reason = nullptr);
     // The text font (the system's fixed font at first); every cell takes
     // the advance of "M", rounded up to whole pixels.
     void setTextFont(const QFont& font);

@@ -264,3 +264,25 @@ TEST(EditorApp, WritableSettingsSaveWithoutAWord) {
     EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
     EXPECT_TRUE(reopen(config).contains("Options/SaveClose"));
 }
+
+TEST(EditorApp, UnreadableTagDataIsReportedWithEachFileAndItsReason) {
+    TempDir config;
+    TempDir install;
+    install.write("Data/Colors.txt", "");
+    std::filesystem::create_directories(install.path("Data/Folder.txt"));
+    reopen(config).setValue("Options/TagData", "Data/Folder.txt");
+    CEditorApp app(settingsIn(config));
+    auto* services = new FakeServices;
+    app.setServices(std::unique_ptr<IPlatformServices>(services));
+    app.setFoundInstallDir(QString::fromStdString(install.dir()));
+    app.InitInstance({});
+
+    ASSERT_EQ(services->messages.size(), 1);
+    EXPECT_TRUE(services->messages[0].startsWith("These data files could not be read:"));
+    ASSERT_EQ(services->details.size(), 1);
+    EXPECT_TRUE(
+        services->details[0].contains(QString::fromStdString(install.path("Data/Folder.txt"))));
+    EXPECT_TRUE(services->details[0].contains("directory") ||
+                services->details[0].contains("regular file"))
+        << services->details[0].toStdString();
+}

@@ -154,7 +154,7 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeOpenedIsReportedWithItsReason) {
     ASSERT_EQ(services_->details.size(), 2);
     EXPECT_TRUE(services_->details[0].startsWith(QString::fromStdString(large.string())));
     EXPECT_TRUE(services_->details[0].contains("1,048,574 bytes"));
-    EXPECT_TRUE(services_->details[1].contains("does not exist"));
+    EXPECT_TRUE(services_->details[1].contains("No such file or directory"));
     EXPECT_EQ(windowCount(), 0);
 }
 
