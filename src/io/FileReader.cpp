@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 // open(2) with O_NONBLOCK and fstat(2) on the open descriptor are the only
@@ -64,7 +65,7 @@ private:
 // reported and grows only for files that grow while being read (or report no
 // size, as /proc does), never past one byte more than allowed.
 Contents readToEnd(int fd, std::size_t sizeHint, std::size_t maxBytes) {
-    const std::size_t ceiling = maxBytes + 1;
+    const std::size_t ceiling = maxBytes < SIZE_MAX ? maxBytes + 1 : maxBytes;
     Contents contents;
     std::string& bytes = contents.bytes;
     bytes.resize(std::min(std::max<std::size_t>(sizeHint + 1, 4096), ceiling));
