@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test run bench format lint clean
+.PHONY: all deps configure build test test-asan test-asan-core test-tsan fuzz run bench format lint clean
 
 all: build
 
@@ -16,6 +16,41 @@ build: configure
 
 test: deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The tests again under sanitizers, each in a build folder of its own. A
+# finding stops the test that made it, so ctest reports it as a failure.
+SANITIZED_CMAKE = cmake -S . -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGWRIGHT_BUILD_BENCH=OFF
+ASAN_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+TSAN_ENV = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp"
+
+test-asan: deps
+	$(SANITIZED_CMAKE) -B build-asan -DCMAKE_CXX_FLAGS="$(ASAN_FLAGS)"
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && $(ASAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The core tests and the checker only (no Qt), for a CI run that must stay short.
+test-asan-core: deps
+	$(SANITIZED_CMAKE) -B build-asan-core -DTAGWRIGHT_BUILD_UI=OFF -DCMAKE_CXX_FLAGS="$(ASAN_FLAGS)"
+	cmake --build build-asan-core -j $(JOBS)
+	cd build-asan-core && $(ASAN_ENV) ctest --output-on-failure -j $(JOBS)
+
+test-tsan: deps
+	$(SANITIZED_CMAKE) -B build-tsan -DCMAKE_CXX_FLAGS="-fsanitize=thread -fno-omit-frame-pointer"
+	cmake --build build-tsan -j $(JOBS)
+	cd build-tsan && $(TSAN_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every libFuzzer target for FUZZ_SECONDS each, with clang, in fuzz-build/.
+FUZZ_SECONDS ?= 300
+fuzz:
+	cmake -S . -B fuzz-build -DCMAKE_CXX_COMPILER=clang++ -DTAGWRIGHT_FUZZ=ON -DTAGWRIGHT_BUILD_UI=OFF \
+		-DTAGWRIGHT_BUILD_TESTS=OFF -DTAGWRIGHT_BUILD_BENCH=OFF
+	cmake --build fuzz-build -j $(JOBS)
+	mkdir -p fuzz-build/corpus/html fuzz-build/corpus/project
+	for target in fuzz_tag_scanner fuzz_code_checker fuzz_tag_data; do \
+		fuzz-build/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) fuzz-build/corpus/html tests/data || exit 1; \
+	done
+	fuzz-build/fuzz/fuzz_project_file -max_total_time=$(FUZZ_SECONDS) fuzz-build/corpus/project examples/site
 
 run: deps build
 	./$(BUILD_DIR)/tagwright examples/site/index.html
@@ -35,4 +70,4 @@ lint: deps
 	python3 tools/check_layers.py src
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-asan-core build-tsan fuzz-build
