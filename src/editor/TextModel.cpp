@@ -69,7 +69,8 @@ bool TextModel::OverwriteBytes(int start, std::string_view bytes) {
         return false;
     }
     std::memcpy(text_.data() + start, bytes.data(), bytes.size());
-    ++generation_;
+    const int length = static_cast<int>(bytes.size());
+    nextGeneration(start, length, length);
     return true;
 }
 
@@ -171,6 +172,7 @@ FileResult TextModel::LoadFile(const std::filesystem::path& path, std::string* r
     }
     // The old undo steps and marks hold offsets into the old text; replaying
     // them on the new one would splice bytes in at random places.
+    const int oldLength = length();
     text_ = std::move(contents.text);
     text_.reserve(Capacity);
     attributes_.assign(text_.size(), 0);
@@ -179,7 +181,7 @@ FileResult TextModel::LoadFile(const std::filesystem::path& path, std::string* r
     undo_.clear();
     redo_.clear();
     marks_.removeAll();
-    ++generation_;
+    nextGeneration(0, oldLength, length());
     return FileResult::Ok;
 }
 
@@ -257,7 +259,7 @@ void TextModel::apply(const Change& change, UndoMode mode, bool joinsStep) {
                              change.marks == MarkEffect::Drop);
     }
     spliceText(change.start, change.end, change.text, change.attributes);
-    ++generation_;
+    nextGeneration(change.start, change.end - change.start, static_cast<int>(change.text.size()));
 }
 
 void TextModel::recordStep(const Change& change, UndoMode mode, bool joinsStep) {
@@ -296,6 +298,11 @@ void TextModel::spliceText(int start, int end, std::string_view text,
     const auto first = attributes_.begin() + start;
     std::copy(attributes.begin(), attributes.begin() + given, first);
     std::fill(first + given, first + newLength, 0);
+}
+
+void TextModel::nextGeneration(int start, int removed, int inserted) {
+    lastChange_ = TextChange{start, removed, inserted};
+    ++generation_;
 }
 
 // The records are reversed newest first; what reverses them becomes one step

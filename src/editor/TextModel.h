@@ -6,6 +6,7 @@
 #include "LineEnding.h"
 #include "MarkList.h"
 #include "Selection.h"
+#include "TextChange.h"
 #include "UndoStep.h"
 
 #include <cstdint>
@@ -116,6 +117,8 @@ public:
     // Grows with every change of the text; a colouring result computed from
     // an older generation is stale.
     std::uint64_t generation() const { return generation_; }
+    // The change that made the current generation.
+    TextChange lastChange() const { return lastChange_; }
     LineEnding lineEnding() const { return lineEnding_; }
     void setLineEnding(LineEnding lineEnding) { lineEnding_ = lineEnding; }
 
@@ -144,6 +147,7 @@ private:
     void recordStep(const Change& change, UndoMode mode, bool joinsStep);
     void spliceText(int start, int end, std::string_view text,
                     std::span<const std::uint8_t> attributes);
+    void nextGeneration(int start, int removed, int inserted);
     bool replay(std::deque<UndoStep>& from, UndoMode mode);
     bool replayRecord(const CUndoRecord& record, UndoMode mode, bool joinsStep);
 
@@ -152,6 +156,7 @@ private:
     Selection selection_;
     bool modified_ = false;
     std::uint64_t generation_ = 0;
+    TextChange lastChange_;
     LineEnding lineEnding_ = LineEnding::Lf;
     std::deque<UndoStep> undo_;
     std::deque<UndoStep> redo_;

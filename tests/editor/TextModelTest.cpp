@@ -151,6 +151,28 @@ TEST(TextModelReplace, GenerationGrowsWithEveryTextChangeOnly) {
     EXPECT_GT(model.generation(), afterInsert);
 }
 
+TEST(TextModelReplace, LastChangeSaysWhatTheNewestGenerationChanged) {
+    TextModel model;
+    auto expectChange = [&model](int start, int removed, int inserted) {
+        const TextChange change = model.lastChange();
+        EXPECT_EQ(change.start, start);
+        EXPECT_EQ(change.removed, removed);
+        EXPECT_EQ(change.inserted, inserted);
+    };
+    model.ReplaceRange(0, 0, "abcdef");
+    expectChange(0, 0, 6);
+    model.ReplaceRange(1, 4, "X");
+    expectChange(1, 3, 1);
+    model.OverwriteBytes(2, "EF");
+    expectChange(2, 2, 2);
+    model.RewriteInPlace(0, "A");
+    expectChange(0, 1, 1);
+    model.Undo();
+    expectChange(0, 1, 1);
+    model.Undo();
+    expectChange(1, 1, 3); // the undo put the three bytes back
+}
+
 class TextModelCapacity : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -374,12 +374,7 @@ void CMyEditBox::updateVerticalThumb() {
 }
 
 int CMyEditBox::horizontalRange() {
-    if (!widestLineKnown_ || widestLineGeneration_ != model_.generation()) {
-        widestLine_ = geometry().widestLineColumns();
-        widestLineGeneration_ = model_.generation();
-        widestLineKnown_ = true;
-    }
-    return std::max(MinHorizontalRange, widestLine_);
+    return std::max(MinHorizontalRange, widestLine_.columns(model_));
 }
 
 void CMyEditBox::updateHorizontalRange() {

@@ -3,6 +3,7 @@
 #include "EditBoxHooks.h"
 #include "EditorColourTable.h"
 #include "ViewGeometry.h"
+#include "WidestLine.h"
 #include "editor/TextModel.h"
 
 #include <QAbstractScrollArea>
@@ -238,9 +239,5 @@ private:
     QPoint lastMouse_;
     QBasicTimer verticalScrollTimer_;   // the auto-scroll timer 1000
     QBasicTimer horizontalScrollTimer_; // the auto-scroll timer 1001
-    // The longest line's width in columns, measured again only when the
-    // text's generation has changed since.
-    int widestLine_ = 0;
-    std::uint64_t widestLineGeneration_ = 0;
-    bool widestLineKnown_ = false;
+    WidestLine widestLine_;
 };

@@ -75,22 +75,30 @@ int ViewGeometry::rowCount(int fromOffset, int toOffset) const {
     return static_cast<int>(std::count(text_.begin() + fromOffset, text_.begin() + toOffset, '\n'));
 }
 
-int ViewGeometry::widestLineColumns() const {
-    const auto size = static_cast<int>(text_.size());
-    int widest = 0;
-    int column = 0;
-    for (int at = 0; at < size;) {
+ViewGeometry::LineWidth ViewGeometry::widestLineBetween(int from, int to) const {
+    const int stop = lineEndOf(to);
+    LineWidth widest{lineStartOf(from), lineStartOf(from), 0};
+    LineWidth line = widest;
+    for (int at = line.start;;) {
+        if (at >= stop) {
+            line.end = stop;
+            return line.columns > widest.columns ? line : widest;
+        }
         if (text_[at] == '\n') {
-            widest = std::max(widest, column);
-            column = 0;
+            line.end = at;
+            widest = line.columns > widest.columns ? line : widest;
+            line = {at + 1, at + 1, 0};
             ++at;
             continue;
         }
         const CharStep step = stepAt(text_, at);
-        column += step.columns;
+        line.columns += step.columns;
         at += step.length;
     }
-    return std::max(widest, column);
+}
+
+int ViewGeometry::widestLineColumns() const {
+    return widestLineBetween(0, static_cast<int>(text_.size())).columns;
 }
 
 int ViewGeometry::columnsUntil(int lineStart, int offset) const {

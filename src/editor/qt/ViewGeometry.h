@@ -56,6 +56,16 @@ public:
     // Start of the line after the one holding offset; -1 on the last line.
     int nextLineStart(int offset) const;
     int rowCount(int fromOffset, int toOffset) const;
+    // A line and its width in columns: [start, end) with end at its line
+    // feed or the text's end.
+    struct LineWidth {
+        int start = 0;
+        int end = 0;
+        int columns = 0;
+    };
+    // The widest of the lines that hold some of [from, to], the first of
+    // equals.
+    LineWidth widestLineBetween(int from, int to) const;
     // The width in columns of the text's longest line.
     int widestLineColumns() const;
 
