@@ -4,9 +4,11 @@
 #include "app/FileFailure.h"
 #include "app/FileFilter.h"
 #include "app/FormatCommandTable.h"
+#include "app/LinkTarget.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/CommandRegistry.h"
+#include "app/qt/DocumentCommands.h"
 #include "app/qt/IPlatformServices.h"
 #include "app/qt/MenuLayout.h"
 #include "dialogs/FontHtml.h"
@@ -407,6 +409,12 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
                  w.afterRewrite(TextTransforms::SmartCase(w.editor().model()));
              }},
             {Cmd::Font, nullptr, [](CChildWin& w, int) { w.runFont(w.usesMarks()); }},
+            {Cmd::FollowLink,
+             [](CChildWin& w, int, CommandState& state) {
+                 const std::optional<CaretValue> value = w.caretValue();
+                 state.enabled = value && value->spec->link;
+             },
+             [](CChildWin& w, int) { w.followLink(); }},
         };
         for (const FormatCommand& format : AllFormatCommands()) {
             list.push_back({format.id, nullptr, [](CChildWin& w, int id) {
@@ -417,6 +425,38 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
         return CommandRows<CChildWin>(std::move(list));
     }();
     return rows;
+}
+
+std::optional<CaretValue> CChildWin::caretValue() const {
+    const Selection selection = editor_->model().GetSelection();
+    return CaretValueAt(app_.tagData(), editor_->model().text(), selection.start, selection.caret);
+}
+
+void CChildWin::followLink() {
+    const std::optional<CaretValue> value = caretValue();
+    CMainWin* frame = app_.mainWindow();
+    if (!value || frame == nullptr) {
+        return;
+    }
+    const LinkTarget link = LinkTarget::Resolve(value->text, path_);
+    const QString target = QString::fromStdString(link.target);
+    switch (link.kind) {
+    case LinkTarget::Kind::LocalFile:
+        frame->documents().OpenFile(link.target, false);
+        break;
+    case LinkTarget::Kind::WebAddress:
+        if (!services_.openAddress(target)) {
+            services_.failure(frame, QStringLiteral("Failed to open file"),
+                              target + QStringLiteral("\n\nNo program takes this address."));
+        }
+        break;
+    case LinkTarget::Kind::Unresolved:
+        services_.failure(frame, QStringLiteral("Failed to open file"),
+                          target +
+                              QStringLiteral("\n\nThe link is relative to the document's folder, "
+                                             "and the document is not saved yet."));
+        break;
+    }
 }
 
 bool CChildWin::usesMarks() const {

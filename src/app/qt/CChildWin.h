@@ -3,6 +3,7 @@
 #include "app/qt/CommandRows.h"
 #include "app/qt/ICommandTarget.h"
 #include "editor/TextModel.h"
+#include "html/CaretValue.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -56,6 +57,12 @@ public:
     // Asks whether to reload when the file changed on disk since it was read
     // or written; reloads only on Yes.
     void checkChangedOnDisk();
+
+    // The known argument value at the selection, if any.
+    std::optional<CaretValue> caretValue() const;
+    // Opens what the link value at the caret names: a page or image beside
+    // this document, or a web address in the desktop's handler.
+    void followLink();
 
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;

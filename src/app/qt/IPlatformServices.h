@@ -33,4 +33,7 @@ public:
     virtual std::optional<FontChoice> chooseFont(QWidget* owner) = 0;
     // Hands a file to the desktop's "open"; false when nothing could open it.
     virtual bool shellOpen(const QString& path) = 0;
+    // Hands an address that names no local file (a web page, a mail) to the
+    // desktop's handler for it; false when none took it.
+    virtual bool openAddress(const QString& address) = 0;
 };

@@ -62,6 +62,11 @@ std::optional<FontChoice> QtPlatformServices::chooseFont(QWidget* owner) {
     return dialog.choice();
 }
 
+// "www.example.com" has no scheme yet; the desktop wants a whole URL.
+bool QtPlatformServices::openAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
 bool QtPlatformServices::shellOpen(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -14,4 +14,5 @@ public:
                          const QString& defaultSuffix) override;
     std::optional<FontChoice> chooseFont(QWidget* owner) override;
     bool shellOpen(const QString& path) override;
+    bool openAddress(const QString& address) override;
 };

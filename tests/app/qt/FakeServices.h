@@ -19,6 +19,7 @@ public:
     std::deque<QString> saveNames; // "" when empty
     QStringList shellOpened;
     bool shellSucceeds = true;
+    QStringList addressesOpened;
     int saveDialogs = 0;
     // Called with each question as it is asked, while its dialog would show.
     std::function<void(const QString& text)> onQuestion;
@@ -51,6 +52,11 @@ public:
     bool shellOpen(const QString& path) override {
         shellOpened << path;
         return shellSucceeds;
+    }
+
+    bool openAddress(const QString& address) override {
+        addressesOpened << address;
+        return true;
     }
 
 private:
