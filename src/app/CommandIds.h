@@ -34,6 +34,9 @@ inline constexpr int RemoveAllMarks = 40137;
 inline constexpr int UseMarks = 40126;
 inline constexpr int FollowLink = 40131;
 inline constexpr int ChooseParameter = 40132;
+// Walking the errors of an Error Log from the document.
+inline constexpr int NextError = 40140;
+inline constexpr int PreviousError = 40141;
 
 inline constexpr int Bold = 40019;
 inline constexpr int Italic = 40020;

@@ -46,6 +46,8 @@ constexpr CommandInfo kCommands[] = {
     {Cmd::RemoveAllMarks, "Remove &All\tCtrl + J", "Remove every mark of the document", "Remove All Marks", "Ctrl+J", ""},
     {Cmd::UseMarks, "&Use Marks", "Let commands act on the marks instead of the selection", "Use Marks", "", "use-marks"},
     {Cmd::FollowLink, "&Follow Link\tCtrl + Shift + W", "Open the file the link at the caret points to", "Follow Link", "Ctrl+Shift+W", ""},
+    {Cmd::NextError, "Next &Error\tF8", "Select the next error of the Error Log in the text", "Next Error", "F8", ""},
+    {Cmd::PreviousError, "Prev&ious Error\tShift + F8", "Select the previous error of the Error Log in the text", "Previous Error", "Shift+F8", ""},
     {Cmd::ChooseParameter, "Choose &Parameter...\tCtrl + Shift + P", "Choose the value at the caret", "Choose Parameter", "Ctrl+Shift+P", ""},
 
     {Cmd::Bold, "&Bold (B)\tCtrl + B", "Bold", "Bold", "Ctrl+B", "bold"},

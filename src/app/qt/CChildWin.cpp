@@ -9,6 +9,7 @@
 #include "app/qt/CMainWin.h"
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/DocumentCommands.h"
+#include "app/qt/ErrorLogs.h"
 #include "app/qt/IPlatformServices.h"
 #include "app/qt/MenuLayout.h"
 #include "dialogs/FontHtml.h"
@@ -350,6 +351,12 @@ void marksOrSelection(CChildWin& window, int id, CommandState& state) {
     }
 }
 
+// Next and Previous Error walk the newest Error Log about this document.
+void walksErrors(CChildWin& window, int, CommandState& state) {
+    state.enabled =
+        window.errorLogs() != nullptr && window.errorLogs()->latestAbout(window.path()) != nullptr;
+}
+
 } // namespace
 
 const CommandRows<CChildWin>& CChildWin::commandRows() {
@@ -409,6 +416,8 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
                  w.afterRewrite(TextTransforms::SmartCase(w.editor().model()));
              }},
             {Cmd::Font, nullptr, [](CChildWin& w, int) { w.runFont(w.usesMarks()); }},
+            {Cmd::NextError, walksErrors, [](CChildWin& w, int) { w.stepError(1); }},
+            {Cmd::PreviousError, walksErrors, [](CChildWin& w, int) { w.stepError(-1); }},
             {Cmd::FollowLink,
              [](CChildWin& w, int, CommandState& state) {
                  const std::optional<CaretValue> value = w.caretValue();
@@ -425,6 +434,17 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
         return CommandRows<CChildWin>(std::move(list));
     }();
     return rows;
+}
+
+ErrorLogs* CChildWin::errorLogs() const {
+    CMainWin* frame = app_.mainWindow();
+    return frame != nullptr ? &frame->errorLogs() : nullptr;
+}
+
+void CChildWin::stepError(int direction) {
+    if (ErrorLogs* logs = errorLogs()) {
+        logs->stepError(*this, direction);
+    }
 }
 
 std::optional<CaretValue> CChildWin::caretValue() const {

@@ -14,6 +14,7 @@
 class CEditorApp;
 class CMyEditBox;
 class ErrorLogLines;
+class ErrorLogs;
 class IPlatformServices;
 class QMenu;
 
@@ -58,6 +59,11 @@ public:
     // or written; reloads only on Yes.
     void checkChangedOnDisk();
 
+    // The main window's Error Logs; null while it is being built.
+    ErrorLogs* errorLogs() const;
+    // Selects the next (1) or previous (-1) error of the newest Error Log
+    // about this document.
+    void stepError(int direction);
     // The known argument value at the selection, if any.
     std::optional<CaretValue> caretValue() const;
     // Opens what the link value at the caret names: a page or image beside

@@ -418,3 +418,56 @@ TEST_F(ErrorLogTest, ALargestDocumentWithAnErrorOnEveryTagFillsTheLog) {
     doubleClick(log, 100001);
     EXPECT_EQ(selected(document), "q1");
 }
+
+// --- walking the errors from the document ---------------------------------------
+
+TEST_F(ErrorLogTest, NextAndPreviousErrorWalkTheNewestLogAndGoRound) {
+    CChildWin* document = open(files_.write("page.html", "<zorg>\n<p>\n<quux>\n<frob>\n"));
+    CChildWin* other = open(files_.write("other.html", "<zorg>\n"));
+    activate(document);
+    EXPECT_FALSE(refreshed(Cmd::NextError)->isEnabled());
+    CErrorWin* log = checkCode(document);
+    ASSERT_NE(log, nullptr);
+    activate(document);
+    ASSERT_TRUE(refreshed(Cmd::NextError)->isEnabled());
+    ASSERT_TRUE(refreshed(Cmd::PreviousError)->isEnabled());
+
+    std::vector<std::string> walked;
+    for (int i = 0; i < 4; ++i) {
+        key(document, Qt::Key_F8);
+        walked.push_back(selected(document));
+    }
+    EXPECT_EQ(walked, (std::vector<std::string>{"zorg", "quux", "frob", "zorg"}));
+    EXPECT_EQ(log->currentRow(), rowOf(log, "ZORG is an unknown tag"));
+    key(document, Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(selected(document), "frob");
+    key(document, Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(selected(document), "quux");
+    EXPECT_EQ(window()->activeDocument(), document);
+    EXPECT_EQ(text(document), "<zorg>\n<p>\n<quux>\n<frob>\n"); // F8 types nothing
+
+    // The log is about page.html only.
+    activate(other);
+    EXPECT_FALSE(refreshed(Cmd::NextError)->isEnabled());
+    key(other, Qt::Key_F8);
+    EXPECT_EQ(selected(other), "");
+    // Closing the log leaves nothing to walk.
+    log->parentWidget()->close();
+    activate(document);
+    EXPECT_FALSE(refreshed(Cmd::NextError)->isEnabled());
+}
+
+TEST_F(ErrorLogTest, NextErrorFollowsTheNewestLogAboutTheDocument) {
+    CChildWin* document = open(files_.write("page.html", "<zorg>\n"));
+    ASSERT_NE(checkCode(document), nullptr);
+    activate(document);
+    document->editor().SetSelection(0, 0, true);
+    type(document, "<quux>");
+    CErrorWin* newer = checkCode(document);
+    ASSERT_NE(newer, nullptr);
+    activate(document);
+
+    key(document, Qt::Key_F8);
+    EXPECT_EQ(selected(document), "quux");
+    EXPECT_EQ(newer->currentRow(), 2U);
+}
