@@ -5,6 +5,7 @@
 #include "app/FileFilter.h"
 #include "app/FormatCommandTable.h"
 #include "app/LinkTarget.h"
+#include "app/ProjectLinks.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/CommandRegistry.h"
@@ -17,6 +18,7 @@
 #include "editor/TextTransforms.h"
 #include "editor/qt/CFindDlg.h"
 #include "editor/qt/CMyEditBox.h"
+#include "html/qt/CodeHelper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,6 +66,17 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
     setWindowTitle(QStringLiteral("Untitled"));
     connect(editor_, &CMyEditBox::tagInfoChanged, this, &CChildWin::tagInfoChanged);
     connect(editor_, &CMyEditBox::contextMenuRequested, this, &CChildWin::showContextMenu);
+    editor_->setCodeHelper(new CodeHelper(*editor_, app.tagData(), codeHelperHooks()));
+}
+
+CodeHelperHooks CChildWin::codeHelperHooks() {
+    CodeHelperHooks hooks;
+    hooks.projectLinks = [this] {
+        const CProject* project = app_.state().CurrentProject.get();
+        return project != nullptr ? ProjectLinks(*project, path_) : std::vector<std::string>();
+    };
+    hooks.showInfo = [this](const QString& info) { emit tagInfoChanged(info); };
+    return hooks;
 }
 
 // The editor goes first: its marks point into the log lines this window

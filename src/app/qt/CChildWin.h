@@ -12,6 +12,7 @@
 #include <vector>
 
 class CEditorApp;
+struct CodeHelperHooks;
 class CMyEditBox;
 class ErrorLogLines;
 class ErrorLogs;
@@ -81,6 +82,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    CodeHelperHooks codeHelperHooks();
     bool closeHandling();
     void showBeforeAsking();
     void saveCommand();

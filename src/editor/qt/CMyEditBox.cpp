@@ -2,6 +2,7 @@
 
 #include "EditorColorizer.h"
 #include "EditorPainter.h"
+#include "ICodeHelper.h"
 #include "Utf8Text.h"
 #include "app/CEditorSettings.h"
 #include "editor/ModelTagInfo.h"
@@ -575,5 +576,9 @@ QString CMyEditBox::tagInfoAt(int offset) const {
 }
 
 void CMyEditBox::emitTagInfo(int offset) {
+    // While the completion list shows, the status bar describes its entry.
+    if (codeHelper_ != nullptr && codeHelper_->isVisible()) {
+        return;
+    }
     emit tagInfoChanged(tagInfoAt(offset));
 }

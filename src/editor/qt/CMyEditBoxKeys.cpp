@@ -395,6 +395,10 @@ bool CMyEditBox::insertTyped(std::string_view bytes) {
 
 void CMyEditBox::onReturn() {
     if (codeHelper_ != nullptr && codeHelper_->CommitCodeHelper()) {
+        EnsureCaretColumnVisible();
+        colorKeyCaretLine();
+        Refresh();
+        emitTagInfo(model_.GetSelection().caret);
         return;
     }
     std::string lineBreak = "\n";
