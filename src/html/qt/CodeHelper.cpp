@@ -37,9 +37,10 @@ void CodeHelper::ShowCodeHelper() {
     shownLength_ = model.length();
     shownStart_ = selection.start;
     shownCaret_ = selection.caret;
+    // The list never has the focus, so there is none to give back; taking
+    // it here would pull a window forward on a stray Ctrl release.
     if (mode_ == CodeHelperMode::Hidden) {
         list_->hide();
-        editor_.setFocus();
         return;
     }
     showList();
