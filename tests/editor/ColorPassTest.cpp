@@ -53,65 +53,45 @@ protected:
 
 // --- the pass itself ---------------------------------------------------------
 
-TEST_F(ColorPassTest, BoldElementColoursOnlyTheNamesAndTheClosingSlash) {
-    EXPECT_EQ(styledPass("x<b>y</b>z"), "x<{Tag}b{Default}>y<{Tag}/b{Default}>z");
-}
-
-TEST_F(ColorPassTest, AnchorArgumentNameAndQuotedValue) {
-    EXPECT_EQ(styledPass("<a href=\"p.htm\">go</a>"),
-              "<{Tag}a{Default} "
-              "{Argument}href{Default}={Parameter}\"p.htm\"{Default}>go<{Tag}/a{Default}>");
-}
-
-TEST_F(ColorPassTest, ArgumentWithoutValueGetsOnlyTheArgumentColour) {
-    EXPECT_EQ(styledPass("<a name>"), "<{Tag}a{Default} {Argument}name{Default}>");
-}
-
-TEST_F(ColorPassTest, UnknownTagsAreColouredLikeKnownOnes) {
-    EXPECT_EQ(styledPass("<blink x=1>"),
-              "<{Tag}blink{Default} {Argument}x{Default}={Parameter}1{Default}>");
-}
-
-TEST_F(ColorPassTest, TagInsideACommentIsNotColoured) {
-    EXPECT_EQ(styledPass("<!-- <b>x</b> --><i>"), "<!-- <b>x</b> --><{Tag}i{Default}>");
-}
-
-TEST_F(ColorPassTest, AngleBracketInsideQuotedValueDoesNotEndTheTag) {
-    EXPECT_EQ(styledPass("<a name=\"a>b\">t"),
-              "<{Tag}a{Default} {Argument}name{Default}={Parameter}\"a>b\"{Default}>t");
-}
-
-TEST_F(ColorPassTest, SelfClosingSlashIsNotPartOfTheName) {
-    EXPECT_EQ(styledPass("<b/>"), "<{Tag}b{Default}/>");
-}
-
-TEST_F(ColorPassTest, SuspendingTagStopsColouringUntilItsClosingTag) {
-    EXPECT_EQ(styledPass("<script>if(a<b&&c>d)<i>x</i></script><b>"),
-              "<{Tag}script{Default}>if(a<b&&c>d)<i>x</i><{Tag}/script{Default}><{Tag}b{Default}>");
-}
-
-TEST_F(ColorPassTest, SuspensionIgnoresClosingTagsOfOtherNames) {
-    EXPECT_EQ(styledPass("<script></b><b></script>"),
-              "<{Tag}script{Default}></b><b><{Tag}/script{Default}>");
-}
-
-TEST_F(ColorPassTest, ClosingTagOfASuspendingTagDoesNotSuspend) {
-    EXPECT_EQ(styledPass("</script><b>"), "<{Tag}/script{Default}><{Tag}b{Default}>");
-}
-
-TEST_F(ColorPassTest, SuspendingTagInUpperOrLowerCaseEndsOnEitherCase) {
-    EXPECT_EQ(styledPass("<SCRIPT><b></script><i>"),
-              "<{Tag}SCRIPT{Default}><b><{Tag}/script{Default}><{Tag}i{Default}>");
-}
-
-TEST_F(ColorPassTest, TotalSuspendStopsColouringForTheRestOfThePass) {
-    EXPECT_EQ(styledPass("<b><plaintext x=1><i></plaintext><b>"),
-              "<{Tag}b{Default}><{Tag}plaintext{Default} "
-              "{Argument}x{Default}={Parameter}1{Default}><i></plaintext><b>");
-}
-
-TEST_F(ColorPassTest, UnterminatedTagAtTheEndIsLeftAlone) {
-    EXPECT_EQ(styledPass("<b>x<i"), "<{Tag}b{Default}>x<i");
+// Each text as one whole pass colours it.
+TEST_F(ColorPassTest, ColoursTagNamesArgumentsAndValuesOutsideSuspension) {
+    struct Case {
+        const char* what;
+        const char* text;
+        const char* styled;
+    };
+    const Case cases[] = {
+        {"BoldElementColoursOnlyTheNamesAndTheClosingSlash", "x<b>y</b>z",
+         "x<{Tag}b{Default}>y<{Tag}/b{Default}>z"},
+        {"AnchorArgumentNameAndQuotedValue", "<a href=\"p.htm\">go</a>",
+         "<{Tag}a{Default} "
+         "{Argument}href{Default}={Parameter}\"p.htm\"{Default}>go<{Tag}/a{Default}>"},
+        {"ArgumentWithoutValueGetsOnlyTheArgumentColour", "<a name>",
+         "<{Tag}a{Default} {Argument}name{Default}>"},
+        {"UnknownTagsAreColouredLikeKnownOnes", "<blink x=1>",
+         "<{Tag}blink{Default} {Argument}x{Default}={Parameter}1{Default}>"},
+        {"TagInsideACommentIsNotColoured", "<!-- <b>x</b> --><i>",
+         "<!-- <b>x</b> --><{Tag}i{Default}>"},
+        {"AngleBracketInsideQuotedValueDoesNotEndTheTag", "<a name=\"a>b\">t",
+         "<{Tag}a{Default} {Argument}name{Default}={Parameter}\"a>b\"{Default}>t"},
+        {"SelfClosingSlashIsNotPartOfTheName", "<b/>", "<{Tag}b{Default}/>"},
+        {"SuspendingTagStopsColouringUntilItsClosingTag",
+         "<script>if(a<b&&c>d)<i>x</i></script><b>",
+         "<{Tag}script{Default}>if(a<b&&c>d)<i>x</i><{Tag}/script{Default}><{Tag}b{Default}>"},
+        {"SuspensionIgnoresClosingTagsOfOtherNames", "<script></b><b></script>",
+         "<{Tag}script{Default}></b><b><{Tag}/script{Default}>"},
+        {"ClosingTagOfASuspendingTagDoesNotSuspend", "</script><b>",
+         "<{Tag}/script{Default}><{Tag}b{Default}>"},
+        {"SuspendingTagInUpperOrLowerCaseEndsOnEitherCase", "<SCRIPT><b></script><i>",
+         "<{Tag}SCRIPT{Default}><b><{Tag}/script{Default}><{Tag}i{Default}>"},
+        {"TotalSuspendStopsColouringForTheRestOfThePass", "<b><plaintext x=1><i></plaintext><b>",
+         "<{Tag}b{Default}><{Tag}plaintext{Default} "
+         "{Argument}x{Default}={Parameter}1{Default}><i></plaintext><b>"},
+        {"UnterminatedTagAtTheEndIsLeftAlone", "<b>x<i", "<{Tag}b{Default}>x<i"},
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(styledPass(item.text), item.styled) << item.what;
+    }
 }
 
 TEST_F(ColorPassTest, EmptySnapshotGivesAnEmptyRegion) {
@@ -236,74 +216,38 @@ TEST_F(ColorPassTest, MarkReachingPastTheTextIsDrawnUpToTheEnd) {
 
 // --- the region of a local pass ---------------------------------------------------
 
-TEST(ColorRegionTest, PlainLineIsTheLineWithItsLineFeed) {
-    std::string text = "ab\ncd\nef";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "cd\n");
-}
-
-TEST(ColorRegionTest, LastLineEndsAtTheEndOfTheText) {
-    std::string text = "ab\ncd";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "cd");
-}
-
-TEST(ColorRegionTest, TagSpanningLinesWidensBothWays) {
-    std::string text = "x <a\nhref=\"p\"\nname=q> y\nz";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "<a\nhref=\"p\"\nname=q>");
-}
-
-TEST(ColorRegionTest, ClosedTagBeforeTheLineKeepsTheLineStart) {
-    std::string text = "<b>x\nab<i\n";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "ab<i\n");
-}
-
-TEST(ColorRegionTest, LineStartingWithATagStartsThere) {
-    std::string text = "a>\n<b x\n=1>";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "<b x\n=1>");
-}
-
-TEST(ColorRegionTest, OpeningTagAfterTheLineKeepsTheEnd) {
-    std::string text = "ab\ncd\n<e>";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "cd\n");
-}
-
-TEST(ColorRegionTest, SeveralLinesAreCoveredTogether) {
-    std::string text = "l0\nl1\nl2\nl3";
-    auto region = ColorRegion::aroundLines(text, 1, 2);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "l1\nl2\n");
-}
-
-TEST(ColorRegionTest, LinesPastTheEndAreClampedToTheLastLine) {
-    std::string text = "ab\n<c";
-    auto region = ColorRegion::aroundLines(text, 5, 9);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "<c");
-}
-
-TEST(ColorRegionTest, EmptyLineAfterTheFinalLineFeedIsEmpty) {
-    std::string text = "<a\n";
-    auto region = ColorRegion::aroundLines(text, 1, 1);
-    ASSERT_TRUE(region);
-    EXPECT_EQ(text.substr(region->start, region->length()), "<a\n");
-    auto empty = ColorRegion::aroundLines("", 0, 0);
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->length(), 0);
-}
-
-TEST(ColorRegionTest, ReversedLinesGiveNoRegion) {
-    EXPECT_FALSE(ColorRegion::aroundLines("a\nb", 1, 0));
+// The bytes a local pass over lines first..last recolours: whole lines,
+// widened to any tag that spans them.
+TEST(ColorRegionTest, CoversTheLinesAndEveryTagSpanningThem) {
+    struct Case {
+        const char* what;
+        const char* text;
+        int first;
+        int last;
+        const char* region; // nullptr: none
+    };
+    const Case cases[] = {
+        {"PlainLineIsTheLineWithItsLineFeed", "ab\ncd\nef", 1, 1, "cd\n"},
+        {"LastLineEndsAtTheEndOfTheText", "ab\ncd", 1, 1, "cd"},
+        {"TagSpanningLinesWidensBothWays", "x <a\nhref=\"p\"\nname=q> y\nz", 1, 1,
+         "<a\nhref=\"p\"\nname=q>"},
+        {"ClosedTagBeforeTheLineKeepsTheLineStart", "<b>x\nab<i\n", 1, 1, "ab<i\n"},
+        {"LineStartingWithATagStartsThere", "a>\n<b x\n=1>", 1, 1, "<b x\n=1>"},
+        {"OpeningTagAfterTheLineKeepsTheEnd", "ab\ncd\n<e>", 1, 1, "cd\n"},
+        {"SeveralLinesAreCoveredTogether", "l0\nl1\nl2\nl3", 1, 2, "l1\nl2\n"},
+        {"LinesPastTheEndAreClampedToTheLastLine", "ab\n<c", 5, 9, "<c"},
+        {"EmptyLineAfterTheFinalLineFeedIsEmpty", "<a\n", 1, 1, "<a\n"},
+        {"EmptyTextHasAnEmptyRegion", "", 0, 0, ""},
+        {"ReversedLinesGiveNoRegion", "a\nb", 1, 0, nullptr},
+    };
+    for (const Case& item : cases) {
+        const std::string text = item.text;
+        const auto region = ColorRegion::aroundLines(text, item.first, item.last);
+        EXPECT_EQ(region.has_value(), item.region != nullptr) << item.what;
+        if (region && item.region != nullptr) {
+            EXPECT_EQ(text.substr(region->start, region->length()), item.region) << item.what;
+        }
+    }
 }
 
 TEST_F(ColorPassTest, RegionPassOverATagSpanningLinesMatchesTheWholePass) {

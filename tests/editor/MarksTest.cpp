@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "editor/IMarkLink.h"
 #include "editor/TextModel.h"
 
@@ -53,61 +54,39 @@ protected:
     TextModel model;
 };
 
-TEST_F(MarkFollowing, InsertionBeforeShiftsTheMarkAndItsLink) {
-    model.ReplaceRange(1, 1, "12");
-    expectMark(4, 7);
-    EXPECT_EQ(markedText(), "abc");
+struct EditCase {
+    const char* what;
+    int start;
+    int end;
+    const char* replacement;
+    int markStart;
+    int markEnd;
+    const char* marked;
+};
+
+class MarkEdits : public MarkFollowing, public ::testing::WithParamInterface<EditCase> {};
+
+// One edit of "xxabcyy" with its mark over "abc" at [2, 5); the mark and its
+// link follow the marked bytes.
+TEST_P(MarkEdits, MoveTheMarkAndItsLinkWithTheMarkedBytes) {
+    const EditCase& edit = GetParam();
+    model.ReplaceRange(edit.start, edit.end, edit.replacement);
+    expectMark(edit.markStart, edit.markEnd);
+    EXPECT_EQ(markedText(), edit.marked);
 }
 
-TEST_F(MarkFollowing, TypingJustBeforeTheMarkShiftsIt) {
-    model.ReplaceRange(2, 2, "<");
-    expectMark(3, 6);
-}
-
-TEST_F(MarkFollowing, InsertionInsideMovesOnlyTheEnd) {
-    model.ReplaceRange(3, 3, "123");
-    expectMark(2, 8);
-    EXPECT_EQ(markedText(), "a123bc");
-}
-
-TEST_F(MarkFollowing, TypingJustAfterTheMarkLeavesIt) {
-    model.ReplaceRange(5, 5, "z");
-    expectMark(2, 5);
-}
-
-TEST_F(MarkFollowing, EditAfterTheMarkLeavesIt) {
-    model.ReplaceRange(6, 7, "");
-    expectMark(2, 5);
-}
-
-TEST_F(MarkFollowing, CoveringReplacementDeletesTheMarkWhenDropping) {
-    EXPECT_EQ(model.ReplaceRange(2, 5, "Q", {}, UndoMode::Edit, true), EditResult::Done);
-    EXPECT_TRUE(model.marks().empty());
-    EXPECT_EQ(link.spanStart(), 2);
-}
-
-TEST_F(MarkFollowing, CoveringReplacementKeepsTheMarkUntouchedWithoutDropping) {
-    model.ReplaceRange(1, 6, "Q", {}, UndoMode::Edit, false);
-    expectMark(2, 5);
-}
-
-TEST_F(MarkFollowing, DeletionOverTheMarkStartKeepsTheSurvivingBytesMarked) {
-    model.ReplaceRange(1, 3, ""); // removes "xa"
-    expectMark(1, 3);
-    EXPECT_EQ(markedText(), "bc");
-}
-
-TEST_F(MarkFollowing, DeletionOverTheMarkEndKeepsTheSurvivingBytesMarked) {
-    model.ReplaceRange(4, 6, ""); // removes "cy"
-    expectMark(2, 4);
-    EXPECT_EQ(markedText(), "ab");
-}
-
-TEST_F(MarkFollowing, ReplacementOverlappingAnEdgeJoinsTheMark) {
-    model.ReplaceRange(4, 7, "ZZZZZ");
-    expectMark(2, 9);
-    EXPECT_EQ(markedText(), "abZZZZZ");
-}
+INSTANTIATE_TEST_SUITE_P(
+    MarkFollowing, MarkEdits,
+    ::testing::Values(
+        EditCase{"InsertionBeforeShiftsTheMarkAndItsLink", 1, 1, "12", 4, 7, "abc"},
+        EditCase{"TypingJustBeforeTheMarkShiftsIt", 2, 2, "<", 3, 6, "abc"},
+        EditCase{"InsertionInsideMovesOnlyTheEnd", 3, 3, "123", 2, 8, "a123bc"},
+        EditCase{"TypingJustAfterTheMarkLeavesIt", 5, 5, "z", 2, 5, "abc"},
+        EditCase{"EditAfterTheMarkLeavesIt", 6, 7, "", 2, 5, "abc"},
+        EditCase{"DeletionOverTheMarkStartKeepsTheSurvivingBytesMarked", 1, 3, "", 1, 3, "bc"},
+        EditCase{"DeletionOverTheMarkEndKeepsTheSurvivingBytesMarked", 4, 6, "", 2, 4, "ab"},
+        EditCase{"ReplacementOverlappingAnEdgeJoinsTheMark", 4, 7, "ZZZZZ", 2, 9, "abZZZZZ"}),
+    CaseName());
 
 TEST_F(MarkFollowing, LongDeletionFromInsideNeverEndsTheMarkBeforeItsStart) {
     model.ReplaceRange(7, 7, "0123456789");

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <string>
+
+// Names each case of a parameterised test after its `what` field, so that a
+// failure says which row of the table broke.
+struct CaseName {
+    template <typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+        return info.param.what;
+    }
+};
