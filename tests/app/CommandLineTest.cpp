@@ -6,38 +6,38 @@ namespace {
 using Kind = CommandLineAction::Kind;
 }
 
-TEST(CommandLine, EmptyOrBlankOpensNothing) {
-    EXPECT_EQ(ProcessCommandLine("").kind, Kind::Nothing);
-    EXPECT_EQ(ProcessCommandLine("  \t ").kind, Kind::Nothing);
-    EXPECT_EQ(ProcessCommandLine("\"\"").kind, Kind::Nothing);
-}
-
-TEST(CommandLine, QuotedPathWithBlanksOpensThatFile) {
-    const CommandLineAction action = ProcessCommandLine("\"/home/ann/my site/index.html\"");
-    EXPECT_EQ(action.kind, Kind::OpenFile);
-    EXPECT_EQ(action.path, "/home/ann/my site/index.html");
-}
-
-TEST(CommandLine, AppFollowedByAPathOpensThePath) {
-    const CommandLineAction action = ProcessCommandLine("app   /home/ann/index.html  ");
-    EXPECT_EQ(action.kind, Kind::OpenFile);
-    EXPECT_EQ(action.path, "/home/ann/index.html");
-}
-
-TEST(CommandLine, AppAloneMakesANewDocumentFromTheDefaultTemplate) {
-    EXPECT_EQ(ProcessCommandLine("app").kind, Kind::NewFromDefaultTemplate);
-    EXPECT_EQ(ProcessCommandLine("  app   ").kind, Kind::NewFromDefaultTemplate);
-    EXPECT_EQ(ProcessCommandLine("\"app\"").kind, Kind::NewFromDefaultTemplate);
-}
-
-TEST(CommandLine, AppInsideAPathIsPartOfTheFileName) {
-    const CommandLineAction action = ProcessCommandLine("/home/ann/apps/index.html");
-    EXPECT_EQ(action.kind, Kind::OpenFile);
-    EXPECT_EQ(action.path, "/home/ann/apps/index.html");
-
-    const CommandLineAction word = ProcessCommandLine("apple.html");
-    EXPECT_EQ(word.kind, Kind::OpenFile);
-    EXPECT_EQ(word.path, "apple.html");
+TEST(CommandLine, IsAFileToOpenTheWordAppOrNothing) {
+    struct Case {
+        const char* what;
+        const char* commandLine;
+        Kind kind;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"EmptyOrBlankOpensNothing", "", Kind::Nothing, ""},
+        {"EmptyOrBlankOpensNothing", "  \t ", Kind::Nothing, ""},
+        {"EmptyOrBlankOpensNothing", "\"\"", Kind::Nothing, ""},
+        {"QuotedPathWithBlanksOpensThatFile", "\"/home/ann/my site/index.html\"", Kind::OpenFile,
+         "/home/ann/my site/index.html"},
+        {"AppFollowedByAPathOpensThePath", "app   /home/ann/index.html  ", Kind::OpenFile,
+         "/home/ann/index.html"},
+        {"AppAloneMakesANewDocumentFromTheDefaultTemplate", "app", Kind::NewFromDefaultTemplate,
+         ""},
+        {"AppAloneMakesANewDocumentFromTheDefaultTemplate", "  app   ",
+         Kind::NewFromDefaultTemplate, ""},
+        {"AppAloneMakesANewDocumentFromTheDefaultTemplate", "\"app\"", Kind::NewFromDefaultTemplate,
+         ""},
+        {"AppInsideAPathIsPartOfTheFileName", "/home/ann/apps/index.html", Kind::OpenFile,
+         "/home/ann/apps/index.html"},
+        {"AppInsideAPathIsPartOfTheFileName", "apple.html", Kind::OpenFile, "apple.html"},
+    };
+    for (const Case& item : cases) {
+        const CommandLineAction action = ProcessCommandLine(item.commandLine);
+        EXPECT_EQ(action.kind, item.kind) << item.what << ": " << item.commandLine;
+        if (item.kind == Kind::OpenFile) {
+            EXPECT_EQ(action.path, item.path) << item.what << ": " << item.commandLine;
+        }
+    }
 }
 
 TEST(CommandLine, ArgumentsJoinWithBlanks) {

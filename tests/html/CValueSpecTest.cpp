@@ -3,6 +3,8 @@
 #include "html/ColorNames.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -17,47 +19,46 @@ protected:
     ColorNames colors;
 };
 
-TEST_F(ValueSpecTest, IntegerAcceptsDigitsAndSignsOnly) {
-    CValueSpec valueSpec;
-    valueSpec.integer = true;
-    EXPECT_TRUE(valid(valueSpec, "12"));
-    EXPECT_TRUE(valid(valueSpec, "+-3"));
-    EXPECT_TRUE(valid(valueSpec, ""));
-    EXPECT_FALSE(valid(valueSpec, "1.5"));
-    EXPECT_FALSE(valid(valueSpec, "12PX"));
-}
-
-TEST_F(ValueSpecTest, PercentNeedsTrailingPercentSign) {
-    CValueSpec valueSpec;
-    valueSpec.percent = true;
-    EXPECT_TRUE(valid(valueSpec, "50%"));
-    EXPECT_TRUE(valid(valueSpec, "%"));
-    EXPECT_FALSE(valid(valueSpec, "50"));
-    EXPECT_FALSE(valid(valueSpec, "5%0%"));
-    EXPECT_FALSE(valid(valueSpec, "")); // percent overrides the empty value's pass
-}
-
-TEST_F(ValueSpecTest, IntegerOrPercent) {
-    CValueSpec valueSpec;
-    valueSpec.integer = true;
-    valueSpec.percent = true;
-    EXPECT_TRUE(valid(valueSpec, "50"));
-    EXPECT_TRUE(valid(valueSpec, "50%"));
-    EXPECT_FALSE(valid(valueSpec, "50PX"));
-}
-
-TEST_F(ValueSpecTest, ColorAcceptsNamesAndSixUpperCaseHexDigits) {
-    CValueSpec valueSpec;
-    valueSpec.color = true;
-    EXPECT_TRUE(valid(valueSpec, "RED"));
-    EXPECT_TRUE(valid(valueSpec, "NAVY")); // names are upper-cased on load
-    EXPECT_TRUE(valid(valueSpec, "#00FFAA"));
-    EXPECT_FALSE(valid(valueSpec, "#00ffaa")); // callers upper-case first
-    EXPECT_FALSE(valid(valueSpec, "#00FFA"));
-    EXPECT_FALSE(valid(valueSpec, "#00FFAG"));
-    EXPECT_FALSE(valid(valueSpec, "00FFAA0"));
-    EXPECT_FALSE(valid(valueSpec, "red"));
-    EXPECT_FALSE(valid(valueSpec, ""));
+TEST_F(ValueSpecTest, TypeFlagsDecideWhichValuesPass) {
+    struct Case {
+        const char* what;
+        CValueSpec spec;
+        std::vector<std::string_view> accepted;
+        std::vector<std::string_view> rejected;
+    };
+    const Case cases[] = {
+        {"IntegerAcceptsDigitsAndSignsOnly",
+         {.values = {}, .integer = true},
+         {"12", "+-3", ""},
+         {"1.5", "12PX"}},
+        // Percent overrides the empty value's pass.
+        {"PercentNeedsTrailingPercentSign",
+         {.values = {}, .percent = true},
+         {"50%", "%"},
+         {"50", "5%0%", ""}},
+        {"IntegerOrPercent",
+         {.values = {}, .integer = true, .percent = true},
+         {"50", "50%"},
+         {"50PX"}},
+        // Names are upper-cased on load; callers upper-case the value first.
+        {"ColorAcceptsNamesAndSixUpperCaseHexDigits",
+         {.values = {}, .color = true},
+         {"RED", "NAVY", "#00FFAA"},
+         {"#00ffaa", "#00FFA", "#00FFAG", "00FFAA0", "red", ""}},
+        {"LinkOnlyAcceptsEmptyOrPredefined", {.values = {}, .link = true}, {""}, {"INDEX.HTML"}},
+        {"LinkAcceptsItsPredefinedValue",
+         {.values = {CTagValue{"INDEX.HTML"}}, .link = true},
+         {"INDEX.HTML"},
+         {}},
+    };
+    for (const Case& item : cases) {
+        for (std::string_view value : item.accepted) {
+            EXPECT_TRUE(valid(item.spec, value)) << item.what << ": " << value;
+        }
+        for (std::string_view value : item.rejected) {
+            EXPECT_FALSE(valid(item.spec, value)) << item.what << ": " << value;
+        }
+    }
 }
 
 TEST_F(ValueSpecTest, FreeTextFlagsAcceptAnything) {
@@ -68,15 +69,6 @@ TEST_F(ValueSpecTest, FreeTextFlagsAcceptAnything) {
         valueSpec.color = true; // a failed colour test does not stop them
         EXPECT_TRUE(valid(valueSpec, "ANY THING"));
     }
-}
-
-TEST_F(ValueSpecTest, LinkOnlyAcceptsEmptyOrPredefined) {
-    CValueSpec valueSpec;
-    valueSpec.link = true;
-    EXPECT_TRUE(valid(valueSpec, ""));
-    EXPECT_FALSE(valid(valueSpec, "INDEX.HTML"));
-    valueSpec.values.push_back(CTagValue{"INDEX.HTML"});
-    EXPECT_TRUE(valid(valueSpec, "INDEX.HTML"));
 }
 
 TEST_F(ValueSpecTest, PredefinedValuesAreComparedExactly) {

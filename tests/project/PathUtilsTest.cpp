@@ -13,55 +13,52 @@ TEST(DirectoryOf, KeepsEverythingUpToTheLastSeparator) {
     EXPECT_EQ(DirectoryOf("/site/a\\b.html"), "/site/");
 }
 
-TEST(RelativePath, FileInBaseIsItsBareName) {
-    EXPECT_EQ(RelativePath("/home/ann/site/index.html", "/home/ann/site/"), "index.html");
+struct PathCase {
+    const char* what;
+    const char* path;
+    const char* base;
+    const char* expected;
+};
+
+TEST(RelativePath, ClimbsFromTheBaseToTheTargetComponentByComponent) {
+    const PathCase cases[] = {
+        {"FileInBaseIsItsBareName", "/home/ann/site/index.html", "/home/ann/site/", "index.html"},
+        {"FileInSubdirectoryKeepsTheSubdirectory", "/home/ann/site/products/bread.html",
+         "/home/ann/site/", "products/bread.html"},
+        {"ClimbsOneStepPerDirectoryOfTheBaseBelowTheCommonPart", "/home/ann/site/index.html",
+         "/home/ann/site/products/", "../index.html"},
+        {"ClimbsOneStepPerDirectoryOfTheBaseBelowTheCommonPart", "/home/ann/site/img/logo.gif",
+         "/home/ann/site/products/", "../img/logo.gif"},
+        {"ClimbsOneStepPerDirectoryOfTheBaseBelowTheCommonPart", "/home/ann/top.html",
+         "/home/ann/site/products/", "../../top.html"},
+        {"ComponentsMatchWholeNotByPrefix", "/home/ann/siteold/a.html", "/home/ann/site/",
+         "../siteold/a.html"},
+        {"ComparesCaseSensitivelyOnThisPlatform", "/Home/ann/a.html", "/home/ann/",
+         "../../Home/ann/a.html"},
+        {"ForeignSlashesInTheTargetCountAsSeparators", "/home/ann/site\\products\\bread.html",
+         "/home/ann/site/", "products\\bread.html"},
+    };
+    for (const PathCase& item : cases) {
+        EXPECT_EQ(RelativePath(item.path, item.base), item.expected) << item.what;
+    }
 }
 
-TEST(RelativePath, FileInSubdirectoryKeepsTheSubdirectory) {
-    EXPECT_EQ(RelativePath("/home/ann/site/products/bread.html", "/home/ann/site/"),
-              "products/bread.html");
-}
-
-TEST(RelativePath, ClimbsOneStepPerDirectoryOfTheBaseBelowTheCommonPart) {
-    EXPECT_EQ(RelativePath("/home/ann/site/index.html", "/home/ann/site/products/"),
-              "../index.html");
-    EXPECT_EQ(RelativePath("/home/ann/site/img/logo.gif", "/home/ann/site/products/"),
-              "../img/logo.gif");
-    EXPECT_EQ(RelativePath("/home/ann/top.html", "/home/ann/site/products/"), "../../top.html");
-}
-
-TEST(RelativePath, ComponentsMatchWholeNotByPrefix) {
-    EXPECT_EQ(RelativePath("/home/ann/siteold/a.html", "/home/ann/site/"), "../siteold/a.html");
-}
-
-TEST(RelativePath, ComparesCaseSensitivelyOnThisPlatform) {
-    EXPECT_EQ(RelativePath("/Home/ann/a.html", "/home/ann/"), "../../Home/ann/a.html");
-}
-
-TEST(RelativePath, ForeignSlashesInTheTargetCountAsSeparators) {
-    EXPECT_EQ(RelativePath("/home/ann/site\\products\\bread.html", "/home/ann/site/"),
-              "products\\bread.html");
-}
-
-TEST(AbsolutePath, FoldsLeadingParentSteps) {
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "index.html"), "/home/ann/site/index.html");
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "../index.html"), "/home/ann/index.html");
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "../../img/logo.gif"), "/home/img/logo.gif");
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "products/bread.html"),
-              "/home/ann/site/products/bread.html");
-}
-
-TEST(AbsolutePath, FoldsParentStepsWrittenWithEitherSlash) {
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "..\\index.html"), "/home/ann/index.html");
-}
-
-TEST(AbsolutePath, CannotClimbAboveTheRoot) {
-    EXPECT_EQ(AbsolutePath("/site/", "../../../a.html"), "/a.html");
-}
-
-TEST(AbsolutePath, LeavesParentStepsAfterAnOrdinaryComponent) {
-    EXPECT_EQ(AbsolutePath("/home/ann/site/", "products/../index.html"),
-              "/home/ann/site/products/../index.html");
+TEST(AbsolutePath, FoldsLeadingParentStepsIntoTheBase) {
+    const PathCase cases[] = {
+        {"FoldsLeadingParentSteps", "index.html", "/home/ann/site/", "/home/ann/site/index.html"},
+        {"FoldsLeadingParentSteps", "../index.html", "/home/ann/site/", "/home/ann/index.html"},
+        {"FoldsLeadingParentSteps", "../../img/logo.gif", "/home/ann/site/", "/home/img/logo.gif"},
+        {"FoldsLeadingParentSteps", "products/bread.html", "/home/ann/site/",
+         "/home/ann/site/products/bread.html"},
+        {"FoldsParentStepsWrittenWithEitherSlash", "..\\index.html", "/home/ann/site/",
+         "/home/ann/index.html"},
+        {"CannotClimbAboveTheRoot", "../../../a.html", "/site/", "/a.html"},
+        {"LeavesParentStepsAfterAnOrdinaryComponent", "products/../index.html", "/home/ann/site/",
+         "/home/ann/site/products/../index.html"},
+    };
+    for (const PathCase& item : cases) {
+        EXPECT_EQ(AbsolutePath(item.base, item.path), item.expected) << item.what;
+    }
 }
 
 TEST(PathTokenizer, YieldsComponentsAndTheRestLast) {
@@ -137,21 +134,27 @@ TEST(IsLocalLink, RecognisesFilesAndRejectsHostsAndSchemes) {
     EXPECT_FALSE(IsLocalLink("a.b.html"));
 }
 
-TEST(HasExtension, MatchesTheListIgnoringCase) {
-    const std::string html = "*.html;*.htm;*.shtml;*.xml";
-    EXPECT_TRUE(HasExtension(html, "index.html"));
-    EXPECT_TRUE(HasExtension(html, "INDEX.HTM"));
-    EXPECT_TRUE(HasExtension(html, "/site/products/page.xml"));
-    EXPECT_FALSE(HasExtension(html, "notes.txt"));
-    EXPECT_FALSE(HasExtension(html, "Makefile"));
-}
-
-TEST(HasExtension, ComparesOnlyTheExtensionsOwnLength) {
-    EXPECT_TRUE(HasExtension("*.html", "a.ht"));
-    EXPECT_TRUE(HasExtension("*.html", "trailing."));
-    EXPECT_FALSE(HasExtension("", "trailing."));
-}
-
-TEST(HasExtension, LooksOnlyAtTheFileName) {
-    EXPECT_FALSE(HasExtension("*.html", "/site.html/readme"));
+TEST(HasExtension, ComparesTheFileNamesExtensionWithTheListIgnoringCase) {
+    struct Case {
+        const char* what;
+        const char* list;
+        const char* file;
+        bool matches;
+    };
+    const char* const html = "*.html;*.htm;*.shtml;*.xml";
+    const Case cases[] = {
+        {"MatchesTheListIgnoringCase", html, "index.html", true},
+        {"MatchesTheListIgnoringCase", html, "INDEX.HTM", true},
+        {"MatchesTheListIgnoringCase", html, "/site/products/page.xml", true},
+        {"MatchesTheListIgnoringCase", html, "notes.txt", false},
+        {"MatchesTheListIgnoringCase", html, "Makefile", false},
+        {"ComparesOnlyTheExtensionsOwnLength", "*.html", "a.ht", true},
+        {"ComparesOnlyTheExtensionsOwnLength", "*.html", "trailing.", true},
+        {"ComparesOnlyTheExtensionsOwnLength", "", "trailing.", false},
+        {"LooksOnlyAtTheFileName", "*.html", "/site.html/readme", false},
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(HasExtension(item.list, item.file), item.matches)
+            << item.what << ": " << item.file;
+    }
 }
