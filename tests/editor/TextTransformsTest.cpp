@@ -36,32 +36,34 @@ TEST_F(SmartTabs, FourLinesIndentOnlyTheTextInsideTheNestingTag) {
     EXPECT_TRUE(model.isModified());
 }
 
-TEST_F(SmartTabs, WrongTabsAreCorrectedAndNestingAddsUp) {
-    EXPECT_EQ(reindented("<DIV>\n\t\t\t<DIV>\nx\n\t</DIV>\n</DIV>"),
-              "<DIV>\n\t<DIV>\n\t\tx\n\t</DIV>\n</DIV>");
-}
-
-TEST_F(SmartTabs, TheFirstLineSetsTheBaseAndKeepsItsOwnTabs) {
-    EXPECT_EQ(reindented("\t\t<DIV>\nx\n</DIV>"), "\t\t<DIV>\n\t\t\tx\n\t\t</DIV>");
-}
-
-TEST_F(SmartTabs, OpenTagsAndUnknownTagsLeaveTheDepthAlone) {
-    EXPECT_EQ(reindented("<P>\n\tone\n<BLINK>\ntwo\n</BLINK>"), "<P>\none\n<BLINK>\ntwo\n</BLINK>");
+// The whole text selected and reindented.
+TEST_F(SmartTabs, EachLineGetsOneTabPerNestingTagOpenBeforeIt) {
+    struct Case {
+        const char* what;
+        const char* text;
+        const char* reindented;
+    };
+    const Case cases[] = {
+        {"WrongTabsAreCorrectedAndNestingAddsUp", "<DIV>\n\t\t\t<DIV>\nx\n\t</DIV>\n</DIV>",
+         "<DIV>\n\t<DIV>\n\t\tx\n\t</DIV>\n</DIV>"},
+        {"TheFirstLineSetsTheBaseAndKeepsItsOwnTabs", "\t\t<DIV>\nx\n</DIV>",
+         "\t\t<DIV>\n\t\t\tx\n\t\t</DIV>"},
+        {"OpenTagsAndUnknownTagsLeaveTheDepthAlone", "<P>\n\tone\n<BLINK>\ntwo\n</BLINK>",
+         "<P>\none\n<BLINK>\ntwo\n</BLINK>"},
+        {"MoreClosingThanOpeningTagsNeverGoesBelowNoTabs", "</DIV>\n\tx\n</DIV>\n\t\ty",
+         "</DIV>\nx\n</DIV>\ny"},
+        {"TagsSharingALine", "<DIV><B>\nx</B>\n</DIV>", "<DIV><B>\n\tx</B>\n</DIV>"},
+        {"TagsSpanningLines", "<DIV\n\tclass=a>\nx\n</DIV>", "<DIV\nclass=a>\n\tx\n</DIV>"},
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(reindented(item.text), item.reindented) << item.what;
+    }
 }
 
 TEST_F(SmartTabs, FromMidLineItStartsAtTheLineStartWithoutDuplicatingIt) {
     EXPECT_EQ(reindented("ab<DIV>\ncd\n</DIV>", 1), "ab<DIV>\n\tcd\n</DIV>");
     EXPECT_EQ(model.GetSelection().start, 1);
     EXPECT_EQ(model.GetSelection().caret, model.length());
-}
-
-TEST_F(SmartTabs, MoreClosingThanOpeningTagsNeverGoesBelowNoTabs) {
-    EXPECT_EQ(reindented("</DIV>\n\tx\n</DIV>\n\t\ty"), "</DIV>\nx\n</DIV>\ny");
-}
-
-TEST_F(SmartTabs, TagsSharingALineAndTagsSpanningLines) {
-    EXPECT_EQ(reindented("<DIV><B>\nx</B>\n</DIV>"), "<DIV><B>\n\tx</B>\n</DIV>");
-    EXPECT_EQ(reindented("<DIV\n\tclass=a>\nx\n</DIV>"), "<DIV\nclass=a>\n\tx\n</DIV>");
 }
 
 TEST_F(SmartTabs, TheLineAfterAFinalLineFeedIsOutsideAndKeepsItsTabs) {
@@ -127,11 +129,28 @@ TEST(CaseTransforms, AnEmptySelectionConvertsOnlyTheByteAtTheCaret) {
     EXPECT_EQ(model.text(), "aBc");
 }
 
-TEST(CaseTransforms, LowerCaseLeavesOtherBytesAlone) {
-    TextModel model = modelWith("<A HREF=\"X\">\xc3\x89T\xc3\x89</A>");
-    model.SelectAll();
-    TextTransforms::LowerCase(model);
-    EXPECT_EQ(model.text(), "<a href=\"x\">\xc3\x89t\xc3\x89</a>");
+// The whole text selected and converted.
+TEST(CaseTransforms, ConvertLettersOutsideTagsAsEachSays) {
+    struct Case {
+        const char* what;
+        EditResult (*transform)(TextModel&);
+        const char* text;
+        const char* converted;
+    };
+    const Case cases[] = {
+        {"LowerCaseLeavesOtherBytesAlone", TextTransforms::LowerCase,
+         "<A HREF=\"X\">\xc3\x89T\xc3\x89</A>", "<a href=\"x\">\xc3\x89t\xc3\x89</a>"},
+        {"SmartCaseStartsSentencesAndSkipsTags", TextTransforms::SmartCase,
+         "hello. WORLD <B>X</B> again", "Hello. World <B>X</B> Again"},
+        {"SmartCaseStartsAParagraphAfterAnEmptyLineOnly", TextTransforms::SmartCase,
+         "a. b\nC\n\nd <a HREF=x.y>e", "A. B\nc\n\nD <a HREF=x.y>E"},
+    };
+    for (const Case& item : cases) {
+        TextModel model = modelWith(item.text);
+        model.SelectAll();
+        item.transform(model);
+        EXPECT_EQ(model.text(), item.converted) << item.what;
+    }
 }
 
 TEST(CaseTransforms, EachIsOneUndoStepThatRestoresTextAndSelection) {
@@ -238,20 +257,6 @@ TEST(CaseTransforms, UndoAndRedoKeepEveryMarkAndItsLink) {
         EXPECT_EQ(link.start, 4);
         EXPECT_EQ(link.end, 7);
     }
-}
-
-TEST(CaseTransforms, SmartCaseStartsSentencesAndSkipsTags) {
-    TextModel model = modelWith("hello. WORLD <B>X</B> again");
-    model.SelectAll();
-    TextTransforms::SmartCase(model);
-    EXPECT_EQ(model.text(), "Hello. World <B>X</B> Again");
-}
-
-TEST(CaseTransforms, SmartCaseStartsAParagraphAfterAnEmptyLineOnly) {
-    TextModel model = modelWith("a. b\nC\n\nd <a HREF=x.y>e");
-    model.SelectAll();
-    TextTransforms::SmartCase(model);
-    EXPECT_EQ(model.text(), "A. B\nc\n\nD <a HREF=x.y>E");
 }
 
 } // namespace
