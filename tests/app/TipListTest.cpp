@@ -3,29 +3,42 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
-TEST(TipList, SevenStepsOverThreeTipsShowTheFirstThenCycle) {
-    TipList tips;
-    tips.setText("one\ntwo\nthree\n");
-    EXPECT_EQ(tips.start(7), "one");
-    EXPECT_EQ(tips.next(), "two");
-    EXPECT_EQ(tips.next(), "three");
-    EXPECT_EQ(tips.next(), "one");
-}
-
-TEST(TipList, ZeroStepsShowNothingAndNextStartsAtTheFirst) {
-    TipList tips;
-    tips.setText("one\ntwo\n");
-    EXPECT_EQ(tips.start(0), "");
-    EXPECT_EQ(tips.next(), "one");
-}
-
-TEST(TipList, EveryLineCountsAndTheLastNeedsNoLineEnd) {
-    TipList tips;
-    tips.setText("a\r\n\nlast");
-    ASSERT_EQ(tips.size(), 3u);
-    EXPECT_EQ(tips.start(2), "");
-    EXPECT_EQ(tips.next(), "last");
+// The tip shown at start-up after so many steps, then each Next Tip.
+TEST(TipList, StartsAfterTheStepsAndCyclesThroughEveryLine) {
+    struct Case {
+        const char* what;
+        const char* text;
+        std::size_t size;
+        unsigned steps;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"SevenStepsOverThreeTipsShowTheFirstThenCycle",
+         "one\ntwo\nthree\n",
+         3,
+         7,
+         {"one", "two", "three", "one"}},
+        {"ZeroStepsShowNothingAndNextStartsAtTheFirst", "one\ntwo\n", 2, 0, {"", "one"}},
+        {"EveryLineCountsAndTheLastNeedsNoLineEnd", "a\r\n\nlast", 3, 2, {"", "last"}},
+        {"ALoneCarriageReturnEndsATipToo",
+         "one\rtwo\r\nthree\r",
+         3,
+         1,
+         {"one", "two", "three", "one"}},
+    };
+    for (const Case& item : cases) {
+        TipList tips;
+        tips.setText(item.text);
+        EXPECT_EQ(tips.size(), item.size) << item.what;
+        std::vector<std::string> shown{tips.start(item.steps)};
+        while (shown.size() < item.shown.size()) {
+            shown.push_back(tips.next());
+        }
+        EXPECT_EQ(shown, item.shown) << item.what;
+    }
 }
 
 TEST(TipList, EmptyOrMissingFileShowsNothing) {
@@ -46,13 +59,4 @@ TEST(TipList, TheShippedTipsFileHasAtLeastTwentyTips) {
     for (std::size_t i = 0; i < tips.size(); ++i) {
         EXPECT_FALSE(tips.next().empty()) << "tip " << i;
     }
-}
-
-TEST(TipList, ALoneCarriageReturnEndsATipToo) {
-    TipList tips;
-    tips.setText("one\rtwo\r\nthree\r");
-    EXPECT_EQ(tips.start(1), "one");
-    EXPECT_EQ(tips.next(), "two");
-    EXPECT_EQ(tips.next(), "three");
-    EXPECT_EQ(tips.next(), "one");
 }
