@@ -91,32 +91,34 @@ TEST(FindTextLimits, FindTextOf255BytesIsSearchedAnd256IsRefused) {
 
 // ---- Replace All --------------------------------------------------------------
 
-TEST(ReplaceAll, ReplacementHoldingTheFindTextEnds) {
-    TextModel model = modelWith("xaaa");
-    const ReplaceAllResult outcome = FindReplace::ReplaceAll(model, "a", "aa", false);
-    EXPECT_EQ(model.text(), "xaaaaaa");
-    EXPECT_EQ(outcome.replaced, 3);
-    EXPECT_EQ(outcome.result, EditResult::Done);
-}
-
-TEST(ReplaceAll, IncludesAMatchAtOffsetZero) {
-    TextModel model = modelWith("ab ab");
-    EXPECT_EQ(FindReplace::ReplaceAll(model, "ab", "X", true).replaced, 2);
-    EXPECT_EQ(model.text(), "X X");
-}
-
-TEST(ReplaceAll, EmptyReplacementRemovesEveryMatch) {
-    TextModel model = modelWith("aaaa-a");
-    EXPECT_EQ(FindReplace::ReplaceAll(model, "a", "", true).replaced, 5);
-    EXPECT_EQ(model.text(), "-");
-}
-
-TEST(ReplaceAll, CaseSensitivityDecidesWhatIsReplaced) {
-    TextModel model = modelWith("Cat cat CAT");
-    FindReplace::ReplaceAll(model, "cat", "dog", true);
-    EXPECT_EQ(model.text(), "Cat dog CAT");
-    FindReplace::ReplaceAll(model, "cat", "dog", false);
-    EXPECT_EQ(model.text(), "dog dog dog");
+// Every match in the text replaced, from the start on.
+TEST(ReplaceAll, ReplacesEachMatchOnceAndCountsThem) {
+    struct Case {
+        const char* what;
+        const char* text;
+        const char* find;
+        const char* replacement;
+        bool matchCase;
+        const char* replaced;
+        int count;
+    };
+    const Case cases[] = {
+        {"ReplacementHoldingTheFindTextEnds", "xaaa", "a", "aa", false, "xaaaaaa", 3},
+        {"IncludesAMatchAtOffsetZero", "ab ab", "ab", "X", true, "X X", 2},
+        {"EmptyReplacementRemovesEveryMatch", "aaaa-a", "a", "", true, "-", 5},
+        {"CaseSensitivityDecidesWhatIsReplaced", "Cat cat CAT", "cat", "dog", true, "Cat dog CAT",
+         1},
+        {"WithoutCaseSensitivityEveryCaseIsReplaced", "Cat cat CAT", "cat", "dog", false,
+         "dog dog dog", 3},
+    };
+    for (const Case& item : cases) {
+        TextModel model = modelWith(item.text);
+        const ReplaceAllResult outcome =
+            FindReplace::ReplaceAll(model, item.find, item.replacement, item.matchCase);
+        EXPECT_EQ(model.text(), item.replaced) << item.what;
+        EXPECT_EQ(outcome.replaced, item.count) << item.what;
+        EXPECT_EQ(outcome.result, EditResult::Done) << item.what;
+    }
 }
 
 TEST(ReplaceAll, AllReplacementsAreOneStepAndUndoingItRestoresTextAndSelection) {
