@@ -18,7 +18,23 @@ protected:
         EditBoxFixture::SetUp();
     }
 
-    void TearDown() override { worker.setPassHook(nullptr); }
+    void TearDown() override {
+        holding = false;
+        worker.setPassHook(nullptr);
+    }
+
+    // Keeps each colouring pass on the worker until holding is cleared.
+    void holdPasses() {
+        worker.setPassHook([this](const auto&) {
+            ++passes;
+            while (holding) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    bool aPassHasBegun() {
+        return waitUntil([this] { return passes > 0; });
+    }
 
     void colourAll(const std::string& content) {
         setText(content);
@@ -31,6 +47,9 @@ protected:
         return std::vector<int>(bytes.begin(), bytes.end());
     }
     std::string styled() const { return styledText(text(), box->model().attributes()); }
+
+    std::atomic<bool> holding{true};
+    std::atomic<int> passes{0};
 };
 
 TEST_F(EditBoxColouring, ABoldElementColoursOnlyTheTagNames) {
@@ -108,23 +127,13 @@ TEST_F(EditBoxColouring, UndoRecoloursTheText) {
 }
 
 TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
-    std::atomic<bool> hold{true};
-    std::atomic<int> passes{0};
-    worker.setPassHook([&](const auto&) {
-        ++passes;
-        while (hold) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    });
+    holdPasses();
     setText("<b>one</b> two <i>three</i>");
     box->ColorKey();
-    for (int i = 0; i < 200 && passes == 0; ++i) {
-        QTest::qWait(5);
-    }
-    ASSERT_GT(passes.load(), 0) << "the pass is running";
+    ASSERT_TRUE(aPassHasBegun());
     box->SetSelection(0, 0, true);
     QTest::keyClicks(box.get(), "<a href=\"x\">");
-    hold = false;
+    holding = false;
     waitForColouring();
     const std::vector<int> afterEdit = attributes();
     box->ColorKey();
@@ -135,22 +144,14 @@ TEST_F(EditBoxColouring, TypingWhileAPassRunsLeavesNoStaleColours) {
 }
 
 TEST_F(EditBoxColouring, AnEditorDestroyedDuringItsPassIsSafe) {
-    std::atomic<bool> hold{true};
-    std::atomic<int> passes{0};
-    worker.setPassHook([&](const auto&) {
-        ++passes;
-        while (hold) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    });
+    holdPasses();
     setText("<b>x</b>");
     box->ColorKey();
-    for (int i = 0; i < 200 && passes == 0; ++i) {
-        QTest::qWait(5);
-    }
-    std::thread release([&hold] {
+    ASSERT_TRUE(aPassHasBegun());
+    // Let go of the pass while the editor is being destroyed.
+    std::thread release([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        hold = false;
+        holding = false;
     });
     box.reset();
     release.join();

@@ -108,15 +108,12 @@ TEST_F(EditBoxToolTip, TheTooltipShowsTheTagUnderTheMouseOnlyWithItsSwitch) {
     QApplication::sendEvent(box->viewport(), &on);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Bold text"));
     QToolTip::hideText();
-    for (int i = 0; i < 200 && QToolTip::isVisible(); ++i) {
-        QTest::qWait(5);
-    }
-    ASSERT_FALSE(QToolTip::isVisible());
+    ASSERT_TRUE(waitUntil([] { return !QToolTip::isVisible(); }));
     settings.Editing[CEditorSettings::EditorToolTips] = 0;
     QHelpEvent off(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
     QApplication::sendEvent(box->viewport(), &off);
     EXPECT_FALSE(off.isAccepted());
-    QTest::qWait(20);
+    letEventsRun();
     EXPECT_FALSE(QToolTip::isVisible());
 }
 

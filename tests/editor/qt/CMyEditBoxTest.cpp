@@ -454,13 +454,13 @@ TEST_F(EditBoxScrolling, ReleasingTheButtonOutsideStopsTheAutoScroll) {
     QTest::mousePress(box->viewport(), Qt::LeftButton, {}, cellLeft(1, 1));
     const QPoint below(cellLeft(1, 0).x(), box->viewport()->height() + 20);
     moveMouse(below, Qt::LeftButton);
-    QTest::qWait(300);
+    waitUntil([this] { return box->topLine() > 0; });
     const int scrolledTo = box->topLine();
     EXPECT_GT(scrolledTo, 0) << "the view scrolls while the mouse is below";
     EXPECT_GT(selection().caret, box->model().LineStart(scrolledTo))
         << "the selection follows the scrolled text";
     QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, below);
-    QTest::qWait(200);
+    letEventsRun(200);
     EXPECT_EQ(box->topLine(), scrolledTo);
 }
 

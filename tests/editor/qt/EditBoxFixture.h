@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WaitUntil.h"
 #include "app/CEditorSettings.h"
 #include "editor/qt/CMyEditBox.h"
 #include "editor/qt/ColorKeyWorker.h"
@@ -92,10 +93,7 @@ protected:
 
     // Waits for the colouring to be applied.
     void waitForColouring() {
-        for (int i = 0; i < 400 && box->colorizer().isBusy(); ++i) {
-            QTest::qWait(5);
-        }
-        ASSERT_FALSE(box->colorizer().isBusy());
+        ASSERT_TRUE(waitUntilIdle(box->colorizer()));
         QCoreApplication::processEvents();
     }
 

@@ -1,5 +1,6 @@
 #include "editor/qt/EditorColorizer.h"
 
+#include "WaitUntil.h"
 #include "app/CEditorSettings.h"
 #include "editor/ColorApply.h"
 #include "editor/ColorPass.h"
@@ -7,8 +8,6 @@
 #include "editor/qt/ColorKeyWorker.h"
 #include "html/CTagData.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <chrono>
 #include <condition_variable>
 #include <gtest/gtest.h>
@@ -26,7 +25,7 @@ constexpr const char* TagText = "B\n{\n}\n"
                                 "A\n{\nHREF\n{\n(URL)\n}\n}\n"
                                 "SCRIPT\n{\n(SUSPEND)\n}\n";
 
-constexpr auto Patience = 10s; // only a broken build ever waits this long
+constexpr std::chrono::milliseconds Patience{WaitPatienceMs};
 
 // What the worker thread saw, and a gate that can hold its passes.
 class PassWatch {
@@ -77,26 +76,6 @@ private:
     std::chrono::milliseconds extraDelay_{0};
 };
 
-bool waitIdle(const EditorColorizer& colorizer) {
-    QElapsedTimer timer;
-    timer.start();
-    while (colorizer.isBusy()) {
-        if (timer.elapsed() > std::chrono::milliseconds(Patience).count())
-            return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
-// Lets every result already posted by the worker reach its receiver.
-void drainEvents() {
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(1ms);
-    }
-}
-
 class EditorColorizerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -131,7 +110,7 @@ protected:
     void goLocal(EditorColorizer& colorizer) {
         watch->slowDown(120ms);
         colorizer.ColorKey();
-        ASSERT_TRUE(waitIdle(colorizer));
+        ASSERT_TRUE(waitUntilIdle(colorizer));
         watch->slowDown(0ms);
         ASSERT_GE(colorizer.lastWholeFileMilliseconds(), 100);
     }
@@ -154,7 +133,7 @@ TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
     colorizer.ColorKey();
     EXPECT_TRUE(colorizer.isBusy());
     EXPECT_EQ(colorizer.lastWholeFileMilliseconds(), -1);
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
     EXPECT_EQ(model.attributes()[2], attrByte(Attr::Tag));
     ASSERT_EQ(colored.size(), 1u);
@@ -174,7 +153,7 @@ TEST_F(EditorColorizerTest, EditDuringThePassLeavesNoWrongColours) {
     model.ReplaceRange(0, 0, "<i>new</i> ");
     model.ReplaceRange(model.length() - 4, model.length(), "");
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.text(), "<i>new</i> <b>bold</b> text <a href=\"p\">link");
     EXPECT_EQ(model.attributes(), freshColours(model));
     EXPECT_EQ(watch->jobs().size(), 2u); // the stale pass ran once more
@@ -187,7 +166,7 @@ TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritt
     ASSERT_TRUE(watch->waitForPasses(1));
     // The result is posted to this thread, so it cannot have been applied yet.
     model.ReplaceRange(0, 0, "ab");
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
     EXPECT_EQ(model.attributes()[3], attrByte(Attr::Tag));
 }
@@ -201,7 +180,7 @@ TEST_F(EditorColorizerTest, RequestDuringAPassLeadsToOneMorePassWithItsOwnOption
     settings.Editing[CEditorSettings::UpperCaseTagNames] = 1;
     colorizer.ColorKey();
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     ASSERT_EQ(watch->jobs().size(), 2u);
     EXPECT_TRUE(watch->jobs()[1].pass.options().upperTagNames);
     EXPECT_EQ(model.text(), "<B>x</B><A href=y>");
@@ -221,8 +200,8 @@ TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
     model.ReplaceRange(0, 0, "<i>");
     colorizer.ColorKey();
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
-    ASSERT_TRUE(waitIdle(first));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(first));
     EXPECT_EQ(watch->jobs().size(), 2u);
     EXPECT_EQ(model.attributes(), freshColours(model));
     EXPECT_EQ(other.attributes(), freshColours(other));
@@ -237,7 +216,7 @@ TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
     model.AddMark(
         CMarkRecord{CMarkRecord::KindUser, 0, 3, attrIndex(Attr::Mark), "Marked by User", nullptr});
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.attributes()[1], attrByte(Attr::Mark));
     EXPECT_EQ(model.attributes()[8], attrByte(Attr::Tag));
 }
@@ -246,12 +225,12 @@ TEST_F(EditorColorizerTest, LineColouringIsWholeFileUntilAWholePassWasSlow) {
     setText(model, "<b>\nx\n</b>");
     EditorColorizer colorizer(model, tags, settings, worker);
     colorizer.ColorKeyLine(1);
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     ASSERT_EQ(watch->jobs().size(), 1u);
     EXPECT_TRUE(watch->jobs()[0].wholeFile);
     ASSERT_LT(colorizer.lastWholeFileMilliseconds(), 100);
     colorizer.ColorKeyLine(1);
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_TRUE(watch->jobs().back().wholeFile);
 }
 
@@ -261,7 +240,7 @@ TEST_F(EditorColorizerTest, LineColouringWidensToATagSpanningLines) {
     goLocal(colorizer);
     model.ReplaceRange(13, 13, "x"); // inside the tag, on line 2
     colorizer.ColorKeyLine(2);
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     ColorJob job = watch->jobs().back();
     EXPECT_FALSE(job.wholeFile);
     EXPECT_EQ(job.regionStart, 9);
@@ -280,7 +259,7 @@ TEST_F(EditorColorizerTest, StaleLinePassIsRedoneAroundTheSameLine) {
     ASSERT_TRUE(watch->waitForPasses(before + 1));
     model.ReplaceRange(0, 0, "<i>"); // moves the region
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     std::vector<ColorJob> jobs = watch->jobs();
     ASSERT_EQ(jobs.size(), before + 2);
     EXPECT_EQ(jobs.back().regionStart, jobs[before].regionStart + 3);
@@ -301,7 +280,7 @@ TEST_F(EditorColorizerTest, LinesAskedForBeforeAResultArrivesAreColouredTogether
     ASSERT_TRUE(watch->waitForPasses(before + 1));
     colorizer.ColorKeyLine(3);
     watch->release();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     ASSERT_EQ(watch->jobs().size(), before + 2);
     EXPECT_EQ(watch->jobs()[before].snapshot, "l1\n");
     EXPECT_EQ(watch->jobs().back().snapshot, "l1\nl2\nl3\n");
@@ -315,7 +294,7 @@ TEST_F(EditorColorizerTest, LineOutsideTheTextIsIgnoredInLocalMode) {
     colorizer.ColorKeyLine(5);
     colorizer.ColorKeyLine(-1);
     EXPECT_FALSE(colorizer.isBusy());
-    drainEvents();
+    letEventsRun();
     EXPECT_EQ(watch->jobs().size(), before);
 }
 
@@ -332,12 +311,12 @@ TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
     watch->release();
     doomed.reset(); // stops or outlives the running pass
     doomedModel.reset();
-    drainEvents();
+    letEventsRun();
 
     setText(model, "<b>x</b>");
     EditorColorizer colorizer(model, tags, settings, worker);
     colorizer.ColorKey();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
 }
 
@@ -354,7 +333,7 @@ TEST_F(EditorColorizerTest, ResultForADestroyedEditorIsDropped) {
     ASSERT_TRUE(watch->waitForPasses(2));
     doomed.reset();
     doomedModel.reset();
-    ASSERT_TRUE(waitIdle(colorizer));
+    ASSERT_TRUE(waitUntilIdle(colorizer));
     EXPECT_EQ(model.attributes(), freshColours(model));
 }
 
@@ -372,8 +351,8 @@ TEST_F(EditorColorizerTest, DestroyingAnEditorWithARequestStillWaitingDropsIt) {
         doomed.ColorKey();
     }
     watch->release();
-    ASSERT_TRUE(waitIdle(busy));
-    drainEvents();
+    ASSERT_TRUE(waitUntilIdle(busy));
+    letEventsRun();
     EXPECT_EQ(watch->jobs().size(), 1u);
 }
 
@@ -394,7 +373,7 @@ TEST_F(EditorColorizerTest, StoppingTheWorkerDuringAPassDeliversNothing) {
     while (passes == 0)
         std::this_thread::sleep_for(1ms);
     ownWorker.reset(); // request stop, wake, join
-    drainEvents();
+    letEventsRun();
     EXPECT_EQ(model.attributes(), before);
     colorizer.reset();
 }
