@@ -2,6 +2,8 @@
 
 #include "FakeServices.h"
 #include "TempDir.h"
+#include "TestApp.h"
+#include "WaitUntil.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
 #include "app/qt/CMainWin.h"
@@ -12,7 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -26,12 +27,8 @@
 // answering every dialog and message box.
 class AppFixture : public ::testing::Test {
 protected:
-    AppFixture()
-        : app_(std::make_unique<QSettings>(QString::fromStdString(configPath()),
-                                           QSettings::IniFormat)) {
-        app_.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
-        app_.setServices(std::unique_ptr<IPlatformServices>(services_));
-        app_.InitInstance({});
+    AppFixture() {
+        app_.startFrom(TAGWRIGHT_BUILD_DATA_DIR "/");
         // Colouring upper-cases tag and argument names when these switches are
         // on, which would change the bytes the tests compare; tests that want
         // it turn them on again.
@@ -110,17 +107,6 @@ protected:
         QApplication::processEvents();
     }
 
-    static bool waitUntil(const std::function<bool()>& done) {
-        QDeadlineTimer deadline(10000);
-        while (!done()) {
-            if (deadline.hasExpired()) {
-                return false;
-            }
-            QTest::qWait(5);
-        }
-        return true;
-    }
-
     // Moves the file's modification time away from the one the program
     // noted, as another program's write would.
     static void touchLater(const std::filesystem::path& file) {
@@ -130,6 +116,6 @@ protected:
 
     TempDir config_;
     TempDir files_;
-    FakeServices* services_ = new FakeServices;
-    CEditorApp app_;
+    TestApp app_{configPath()};
+    FakeServices* services_ = app_.fakes;
 };

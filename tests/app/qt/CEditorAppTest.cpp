@@ -1,7 +1,7 @@
 #include "app/qt/CEditorApp.h"
 
-#include "FakeServices.h"
 #include "TempDir.h"
+#include "TestApp.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CMainWin.h"
 #include "editor/qt/CMyEditBox.h"
@@ -15,14 +15,13 @@
 
 namespace {
 
-// A real QSettings in the INI format, in a file of its own per test.
-std::unique_ptr<QSettings> settingsIn(const TempDir& dir) {
-    return std::make_unique<QSettings>(QString::fromStdString(dir.path("Tagwright.conf")),
-                                       QSettings::IniFormat);
+// A real settings file in the INI format, of its own per test.
+std::string settingsFile(const TempDir& dir) {
+    return dir.path("Tagwright.conf");
 }
 
 QSettings reopen(const TempDir& dir) {
-    return QSettings(QString::fromStdString(dir.path("Tagwright.conf")), QSettings::IniFormat);
+    return QSettings(QString::fromStdString(settingsFile(dir)), QSettings::IniFormat);
 }
 
 } // namespace
@@ -30,11 +29,8 @@ QSettings reopen(const TempDir& dir) {
 TEST(EditorApp, FirstStartWritesTheInstallPathsAndShowsTheMainWindow) {
     TempDir config;
     TempDir install;
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(install.dir()));
-    ASSERT_TRUE(app.InitInstance({}));
+    TestApp app(settingsFile(config));
+    ASSERT_TRUE(app.startFrom(install.dir()));
 
     QSettings stored = reopen(config);
     EXPECT_EQ(stored.value("Main/InstallDir").toString().toStdString(), install.dir());
@@ -49,19 +45,16 @@ TEST(EditorApp, FirstStartWritesTheInstallPathsAndShowsTheMainWindow) {
     EXPECT_TRUE(window->mdiArea()->subWindowList().isEmpty());
     EXPECT_EQ(app.startupAction().kind, CommandLineAction::Nothing);
     // The empty installation has no tag data: the user is told which file.
-    ASSERT_EQ(services->messages.size(), 1);
+    ASSERT_EQ(app.fakes->messages.size(), 1);
     EXPECT_TRUE(
-        services->messages[0].contains(QString::fromStdString(install.path("Data/Tags.txt"))));
+        app.fakes->messages[0].contains(QString::fromStdString(install.path("Data/Tags.txt"))));
 }
 
 TEST(EditorApp, ClosingTheMainWindowSavesEveryOption) {
     TempDir config;
     TempDir install;
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(install.dir()));
-    app.InitInstance({});
+    TestApp app(settingsFile(config));
+    app.startFrom(install.dir());
     app.settings().SaveClose = 0;
     app.recentFiles().add("/site/index.html");
     ASSERT_TRUE(app.mainWindow()->close());
@@ -90,11 +83,8 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
         stored.setValue("Recent/Project 0", "/site.prj");
     }
     TempDir elsewhere;
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(elsewhere.dir()));
-    app.InitInstance({"app", "/home/ann/my page.html"});
+    TestApp app(settingsFile(config));
+    app.startFrom(elsewhere.dir(), {"app", "/home/ann/my page.html"});
 
     EXPECT_EQ(app.state().InstallDir, install.dir());
     EXPECT_EQ(app.settings().SaveClose, 2);
@@ -105,7 +95,7 @@ TEST(EditorApp, StoredValuesAreUsedAndBadOnesReadAsDefaults) {
     EXPECT_EQ(app.recentProjects().entries(), std::vector<std::string>{"/site.prj"});
     EXPECT_EQ(app.startupAction().kind, CommandLineAction::OpenFile);
     EXPECT_EQ(app.startupAction().path, "/home/ann/my page.html");
-    EXPECT_TRUE(services->messages.contains("Failed to open file"));
+    EXPECT_TRUE(app.fakes->messages.contains("Failed to open file"));
     EXPECT_TRUE(app.mainWindow()->mdiArea()->subWindowList().isEmpty());
 }
 
@@ -162,9 +152,7 @@ TEST_P(FindingTheEditorData, OnlyBesideTheProgramAndAbsolutePathsStayAbsolute) {
         reopen(config).setValue("Options/TagData",
                                 QString::fromStdString(root.path("mine/Data/Tags.txt")));
     }
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
+    TestApp app(settingsFile(config));
     app.setExecutablePath(QString::fromStdString(root.path("bin/tagwright")));
     app.InitInstance({"app"}); // a new document from the default template
 
@@ -179,14 +167,14 @@ TEST_P(FindingTheEditorData, OnlyBesideTheProgramAndAbsolutePathsStayAbsolute) {
     EXPECT_EQ(document->editor().model().text(), row.templateText);
     QSettings stored = reopen(config);
     if (row.dataBesideTheProgram) {
-        EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
+        EXPECT_TRUE(app.fakes->messages.isEmpty()) << app.fakes->messages.join("\n").toStdString();
         EXPECT_EQ(stored.value("Main/InstallDir").toString().toStdString(),
                   root.path("bin/data") + "/");
         return;
     }
-    ASSERT_EQ(services->messages.size(), 1);
+    ASSERT_EQ(app.fakes->messages.size(), 1);
     const std::string lookedIn = root.path("share/tagwright") + "/, " + root.path("bin/data") + "/";
-    EXPECT_EQ(services->messages[0].toStdString(),
+    EXPECT_EQ(app.fakes->messages[0].toStdString(),
               "The data folder was not found; looked in: " + lookedIn);
     EXPECT_FALSE(stored.contains("Main/InstallDir"));
 }
@@ -218,22 +206,18 @@ class UnwritableSettings : public ::testing::TestWithParam<UnwritableCase> {};
 TEST_P(UnwritableSettings, AreReportedOnceWhenSaved) {
     TempDir dir;
     GetParam().block(dir);
-    CEditorApp app(std::make_unique<QSettings>(QString::fromStdString(dir.path(GetParam().file)),
-                                               QSettings::IniFormat));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
-    app.InitInstance({});
-    services->messages.clear();
+    TestApp app(dir.path(GetParam().file));
+    app.startFrom(TAGWRIGHT_BUILD_DATA_DIR "/");
+    app.fakes->messages.clear();
 
     app.SaveSettings();
-    ASSERT_EQ(services->messages.size(), 1);
-    EXPECT_TRUE(services->messages[0].startsWith("The settings could not be saved to "))
-        << services->messages[0].toStdString();
-    EXPECT_TRUE(services->messages[0].contains(QString::fromStdString(dir.path(GetParam().file))));
+    ASSERT_EQ(app.fakes->messages.size(), 1);
+    EXPECT_TRUE(app.fakes->messages[0].startsWith("The settings could not be saved to "))
+        << app.fakes->messages[0].toStdString();
+    EXPECT_TRUE(app.fakes->messages[0].contains(QString::fromStdString(dir.path(GetParam().file))));
     app.settings().SaveClose = 0;
     ASSERT_TRUE(app.mainWindow()->close());
-    EXPECT_EQ(services->messages.size(), 1) << "the warning is given once";
+    EXPECT_EQ(app.fakes->messages.size(), 1) << "the warning is given once";
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, UnwritableSettings,
@@ -255,13 +239,10 @@ INSTANTIATE_TEST_SUITE_P(Places, UnwritableSettings,
 
 TEST(EditorApp, WritableSettingsSaveWithoutAWord) {
     TempDir config;
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
-    app.InitInstance({});
+    TestApp app(settingsFile(config));
+    app.startFrom(TAGWRIGHT_BUILD_DATA_DIR "/");
     app.SaveSettings();
-    EXPECT_TRUE(services->messages.isEmpty()) << services->messages.join("\n").toStdString();
+    EXPECT_TRUE(app.fakes->messages.isEmpty()) << app.fakes->messages.join("\n").toStdString();
     EXPECT_TRUE(reopen(config).contains("Options/SaveClose"));
 }
 
@@ -271,18 +252,15 @@ TEST(EditorApp, UnreadableTagDataIsReportedWithEachFileAndItsReason) {
     install.write("Data/Colors.txt", "");
     std::filesystem::create_directories(install.path("Data/Folder.txt"));
     reopen(config).setValue("Options/TagData", "Data/Folder.txt");
-    CEditorApp app(settingsIn(config));
-    auto* services = new FakeServices;
-    app.setServices(std::unique_ptr<IPlatformServices>(services));
-    app.setFoundInstallDir(QString::fromStdString(install.dir()));
-    app.InitInstance({});
+    TestApp app(settingsFile(config));
+    app.startFrom(install.dir());
 
-    ASSERT_EQ(services->messages.size(), 1);
-    EXPECT_TRUE(services->messages[0].startsWith("These data files could not be read:"));
-    ASSERT_EQ(services->details.size(), 1);
+    ASSERT_EQ(app.fakes->messages.size(), 1);
+    EXPECT_TRUE(app.fakes->messages[0].startsWith("These data files could not be read:"));
+    ASSERT_EQ(app.fakes->details.size(), 1);
     EXPECT_TRUE(
-        services->details[0].contains(QString::fromStdString(install.path("Data/Folder.txt"))));
-    EXPECT_TRUE(services->details[0].contains("directory") ||
-                services->details[0].contains("regular file"))
-        << services->details[0].toStdString();
+        app.fakes->details[0].contains(QString::fromStdString(install.path("Data/Folder.txt"))));
+    EXPECT_TRUE(app.fakes->details[0].contains("directory") ||
+                app.fakes->details[0].contains("regular file"))
+        << app.fakes->details[0].toStdString();
 }

@@ -1,11 +1,8 @@
 #include "app/qt/CMainWin.h"
 
-#include "FakeServices.h"
-#include "TempDir.h"
+#include "AppFixture.h"
 #include "app/CommandIds.h"
-#include "app/qt/CEditorApp.h"
 #include "app/qt/CTipDlg.h"
-#include "app/qt/CommandRegistry.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -18,21 +15,8 @@
 
 namespace {
 
-class MainWinTest : public ::testing::Test {
+class MainWinTest : public AppFixture {
 protected:
-    MainWinTest()
-        : app_(std::make_unique<QSettings>(QString::fromStdString(config_.path("t.conf")),
-                                           QSettings::IniFormat)) {
-        app_.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
-        app_.setServices(std::unique_ptr<IPlatformServices>(services_));
-        app_.InitInstance({});
-        window()->show();
-        QApplication::processEvents();
-    }
-
-    CMainWin* window() { return app_.mainWindow(); }
-    QAction* action(int id) { return window()->commands().action(id); }
-
     QStringList menuTitles() {
         QStringList titles;
         for (QAction* menu : window()->menuBar()->actions()) {
@@ -40,10 +24,6 @@ protected:
         }
         return titles;
     }
-
-    TempDir config_;
-    FakeServices* services_ = new FakeServices;
-    CEditorApp app_;
 };
 
 } // namespace
