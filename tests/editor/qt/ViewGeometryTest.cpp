@@ -14,31 +14,33 @@ ViewGeometry view(const std::string& text, int top = 0, int scroll = 0) {
     return ViewGeometry(text, top, scroll, W, H);
 }
 
-TEST(ViewGeometryPoints, ATabAdvancesFourColumnsFromWhereItStands) {
-    const std::string text = "a\tb";
-    EXPECT_EQ(view(text).OffsetToPoint(2), (ViewPoint{M + 5 * W, M}));
-    const std::string later = "ab\tc";
-    EXPECT_EQ(view(later).OffsetToPoint(3), (ViewPoint{M + 6 * W, M})) << "no tab-stop grid";
-}
-
-TEST(ViewGeometryPoints, RowsCountFromTheTopLine) {
-    const std::string text = "one\ntwo\nthree";
-    EXPECT_EQ(view(text, 4).OffsetToPoint(9), (ViewPoint{M + W, M + H}));
-    EXPECT_EQ(view(text, 4).OffsetToPoint(2), ViewPoint{}) << "above the top line";
-    EXPECT_EQ(view(text, 5).topOffset(), 5) << "kept as given; the widget snaps it";
-}
-
-TEST(ViewGeometryPoints, ScrolledColumnsShiftTheRowAndHideWhatIsLeftOfThem) {
-    const std::string text = "\tb\nx";
-    EXPECT_EQ(view(text, 0, 2).OffsetToPoint(1), (ViewPoint{M + 2 * W, M}));
-    EXPECT_EQ(view(text, 0, 2).OffsetToPoint(0), (ViewPoint{-1, M})) << "the tab starts off-screen";
-    EXPECT_EQ(view(text, 0, 2).OffsetToPoint(3), ViewPoint{}) << "the row x ends before";
-}
-
-TEST(ViewGeometryPoints, MultiByteCharactersTakeOneColumn) {
-    const std::string text = "\xC3\xA9x\xFFy";
-    EXPECT_EQ(view(text).OffsetToPoint(2), (ViewPoint{M + W, M}));
-    EXPECT_EQ(view(text).OffsetToPoint(4), (ViewPoint{M + 3 * W, M})) << "a stray byte is one";
+// Where the cell of a character is drawn in a view of text from its top line
+// and scrolled column; ViewPoint{} where it is not shown.
+TEST(ViewGeometryPoints, OffsetsMapToTheirCellsInTheView) {
+    struct Case {
+        const char* what;
+        const char* text;
+        int top;
+        int scroll;
+        int offset;
+        ViewPoint point;
+    };
+    const Case cases[] = {
+        {"ATabAdvancesFourColumnsFromWhereItStands", "a\tb", 0, 0, 2, {M + 5 * W, M}},
+        {"NoTabStopGrid", "ab\tc", 0, 0, 3, {M + 6 * W, M}},
+        {"RowsCountFromTheTopLine", "one\ntwo\nthree", 4, 0, 9, {M + W, M + H}},
+        {"AboveTheTopLine", "one\ntwo\nthree", 4, 0, 2, {}},
+        {"ScrolledColumnsShiftTheRow", "\tb\nx", 0, 2, 1, {M + 2 * W, M}},
+        {"TheTabStartsOffScreen", "\tb\nx", 0, 2, 0, {-1, M}},
+        {"TheRowEndsBeforeTheScrolledColumns", "\tb\nx", 0, 2, 3, {}},
+        {"MultiByteCharactersTakeOneColumn", "\xC3\xA9x\xFFy", 0, 0, 2, {M + W, M}},
+        {"AStrayByteIsOneColumn", "\xC3\xA9x\xFFy", 0, 0, 4, {M + 3 * W, M}},
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(view(item.text, item.top, item.scroll).OffsetToPoint(item.offset), item.point)
+            << item.what;
+    }
+    EXPECT_EQ(view("one\ntwo\nthree", 5).topOffset(), 5) << "kept as given; the widget snaps it";
 }
 
 TEST(ViewGeometryRows, SkippingFindsTheStraddlingTab) {
@@ -53,28 +55,37 @@ TEST(ViewGeometryRows, SkippingFindsTheStraddlingTab) {
     EXPECT_TRUE(view(text, 0, 8).skipScrolledColumns(0).scrolledAway);
 }
 
-TEST(ViewGeometryOffsets, APointMapsToTheCharacterWhoseCellHoldsIt) {
-    const std::string text = "ab\tc\nxyz";
-    const ViewGeometry geometry = view(text);
-    EXPECT_EQ(geometry.PointToOffset(M + W + 1, M + 1), 1);
-    EXPECT_EQ(geometry.PointToOffset(M + 4 * W, M + 1), 2) << "inside the tab";
-    EXPECT_EQ(geometry.PointToOffset(M + 6 * W + 1, M + 1), 3);
-    EXPECT_EQ(geometry.PointToOffset(M + 40 * W, M + 1), 4) << "right of the end: the line feed";
-    EXPECT_EQ(geometry.PointToOffset(2, M + H + 1), 5) << "the left margin: the line start";
-    EXPECT_EQ(geometry.PointToOffset(M + W, M + 9 * H), 8) << "below the text: its length";
-}
-
-TEST(ViewGeometryOffsets, PointsAboveTheTopLineWalkBackAndStopAtTheStart) {
-    const std::string text = "one\ntwo\nthree";
-    EXPECT_EQ(view(text, 8).PointToOffset(M + 1, M - H + 1), 4);
-    EXPECT_EQ(view(text, 8).PointToOffset(M + 1, M - 5 * H), 0);
-    EXPECT_EQ(view(text, 8).PointToOffset(M + W + 1, 3), 9) << "the top margin is the first row";
-}
-
-TEST(ViewGeometryOffsets, ScrolledRowsMapFromTheirVisibleColumns) {
-    const std::string text = "\tbc";
-    EXPECT_EQ(view(text, 0, 2).PointToOffset(M + 1, M), 0) << "the shortened tab";
-    EXPECT_EQ(view(text, 0, 2).PointToOffset(M + 2 * W + 1, M), 1);
+// The character whose cell holds a point of the view; points outside the
+// text snap to the nearest line start, line end or text end.
+TEST(ViewGeometryOffsets, PointsMapToTheCharacterWhoseCellHoldsThem) {
+    struct Case {
+        const char* what;
+        const char* text;
+        int top;
+        int scroll;
+        int x;
+        int y;
+        int offset;
+    };
+    const char* const tabbed = "ab\tc\nxyz";
+    const char* const lines = "one\ntwo\nthree";
+    const Case cases[] = {
+        {"APointMapsToTheCharacterWhoseCellHoldsIt", tabbed, 0, 0, M + W + 1, M + 1, 1},
+        {"InsideTheTab", tabbed, 0, 0, M + 4 * W, M + 1, 2},
+        {"AfterTheTab", tabbed, 0, 0, M + 6 * W + 1, M + 1, 3},
+        {"RightOfTheEndIsTheLineFeed", tabbed, 0, 0, M + 40 * W, M + 1, 4},
+        {"TheLeftMarginIsTheLineStart", tabbed, 0, 0, 2, M + H + 1, 5},
+        {"BelowTheTextIsItsLength", tabbed, 0, 0, M + W, M + 9 * H, 8},
+        {"PointsAboveTheTopLineWalkBack", lines, 8, 0, M + 1, M - H + 1, 4},
+        {"PointsAboveTheTopLineStopAtTheStart", lines, 8, 0, M + 1, M - 5 * H, 0},
+        {"TheTopMarginIsTheFirstRow", lines, 8, 0, M + W + 1, 3, 9},
+        {"ScrolledRowsMapFromTheShortenedTab", "\tbc", 0, 2, M + 1, M, 0},
+        {"ScrolledRowsMapFromTheirVisibleColumns", "\tbc", 0, 2, M + 2 * W + 1, M, 1},
+    };
+    for (const Case& item : cases) {
+        EXPECT_EQ(view(item.text, item.top, item.scroll).PointToOffset(item.x, item.y), item.offset)
+            << item.what;
+    }
 }
 
 TEST(ViewGeometryColumns, ColumnsAndBackAgree) {
