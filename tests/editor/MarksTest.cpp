@@ -88,6 +88,17 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"ReplacementOverlappingAnEdgeJoinsTheMark", 4, 7, "ZZZZZ", 2, 9, "abZZZZZ"}),
     CaseName());
 
+TEST_F(MarkFollowing, CoveringReplacementDeletesTheMarkWhenDropping) {
+    EXPECT_EQ(model.ReplaceRange(2, 5, "Q", {}, UndoMode::Edit, true), EditResult::Done);
+    EXPECT_TRUE(model.marks().empty());
+    EXPECT_EQ(link.spanStart(), 2);
+}
+
+TEST_F(MarkFollowing, CoveringReplacementKeepsTheMarkUntouchedWithoutDropping) {
+    model.ReplaceRange(1, 6, "Q", {}, UndoMode::Edit, false);
+    expectMark(2, 5);
+}
+
 TEST_F(MarkFollowing, LongDeletionFromInsideNeverEndsTheMarkBeforeItsStart) {
     model.ReplaceRange(7, 7, "0123456789");
     model.ReplaceRange(3, 17, "");
