@@ -64,6 +64,10 @@ struct EditCase {
     const char* marked;
 };
 
+void PrintTo(const EditCase& edit, std::ostream* out) {
+    *out << edit.what;
+}
+
 class MarkEdits : public MarkFollowing, public ::testing::WithParamInterface<EditCase> {};
 
 // One edit of "xxabcyy" with its mark over "abc" at [2, 5); the mark and its
