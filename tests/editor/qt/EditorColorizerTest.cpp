@@ -105,6 +105,14 @@ protected:
         return copy.attributes();
     }
 
+    // Starts a whole-file pass and keeps it on the worker until released.
+    bool holdAPass(EditorColorizer& colorizer) {
+        const std::size_t before = watch->jobs().size();
+        watch->hold();
+        colorizer.ColorKey();
+        return watch->waitForPasses(before + 1);
+    }
+
     // Makes the next ColorKeyLine calls local by letting a whole-file pass
     // take longer than the threshold.
     void goLocal(EditorColorizer& colorizer) {
@@ -146,9 +154,7 @@ TEST_F(EditorColorizerTest, WholeFilePassRunsOnTheWorkerAndIsApplied) {
 TEST_F(EditorColorizerTest, EditDuringThePassLeavesNoWrongColours) {
     setText(model, "<b>bold</b> text <a href=\"p\">link</a>");
     EditorColorizer colorizer(model, tags, settings, worker);
-    watch->hold();
-    colorizer.ColorKey();
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(colorizer));
     // The pass now holds the old text; this edit moves every tag.
     model.ReplaceRange(0, 0, "<i>new</i> ");
     model.ReplaceRange(model.length() - 4, model.length(), "");
@@ -174,9 +180,7 @@ TEST_F(EditorColorizerTest, EditAfterThePassBeforeItsResultArrivesIsNotOverwritt
 TEST_F(EditorColorizerTest, RequestDuringAPassLeadsToOneMorePassWithItsOwnOptions) {
     setText(model, "<b>x</b><a href=y>");
     EditorColorizer colorizer(model, tags, settings, worker);
-    watch->hold();
-    colorizer.ColorKey();
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(colorizer));
     settings.Editing[CEditorSettings::UpperCaseTagNames] = 1;
     colorizer.ColorKey();
     watch->release();
@@ -193,9 +197,7 @@ TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
     setText(other, "<a>");
     EditorColorizer first(other, tags, settings, worker);
     EditorColorizer colorizer(model, tags, settings, worker);
-    watch->hold();
-    first.ColorKey(); // occupies the worker
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(first)); // occupies the worker
     colorizer.ColorKey();
     model.ReplaceRange(0, 0, "<i>");
     colorizer.ColorKey();
@@ -210,9 +212,7 @@ TEST_F(EditorColorizerTest, RequestsWaitingForTheWorkerReplaceEachOther) {
 TEST_F(EditorColorizerTest, MarkAddedDuringThePassIsDrawnOverTheTags) {
     setText(model, "<b>bold</b>");
     EditorColorizer colorizer(model, tags, settings, worker);
-    watch->hold();
-    colorizer.ColorKey();
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(colorizer));
     model.AddMark(
         CMarkRecord{CMarkRecord::KindUser, 0, 3, attrIndex(Attr::Mark), "Marked by User", nullptr});
     watch->release();
@@ -305,9 +305,7 @@ TEST_F(EditorColorizerTest, DestroyingTheEditorWhileItsPassRunsIsSafe) {
         big += "<a href=\"page.htm\">entry</a> <b>text</b>\n";
     setText(*doomedModel, big);
     auto doomed = std::make_unique<EditorColorizer>(*doomedModel, tags, settings, worker);
-    watch->hold();
-    doomed->ColorKey();
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(*doomed));
     watch->release();
     doomed.reset(); // stops or outlives the running pass
     doomedModel.reset();
@@ -341,9 +339,7 @@ TEST_F(EditorColorizerTest, DestroyingAnEditorWithARequestStillWaitingDropsIt) {
     TextModel other;
     setText(other, "<a>");
     EditorColorizer busy(other, tags, settings, worker);
-    watch->hold();
-    busy.ColorKey();
-    ASSERT_TRUE(watch->waitForPasses(1));
+    ASSERT_TRUE(holdAPass(busy));
     {
         TextModel doomedModel;
         setText(doomedModel, "<b>");
