@@ -1,5 +1,6 @@
 #include "app/InstallPaths.h"
 
+#include "CaseName.h"
 #include "TempDir.h"
 
 #include <filesystem>
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SearchCase{"BuildTree", "bin/data", "bin/tagwright", "bin/data/", 2},
                       SearchCase{"NoDataAnywhere", "", "bin/tagwright", "", 2},
                       SearchCase{"BareProgramName", "", "tagwright-check", "", 0}),
-    [](const ::testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(InstallPaths, NotFoundMessageNamesEveryPlace) {
     EXPECT_EQ(DataFolderNotFoundMessage({"/opt/share/tagwright/", "/opt/bin/data/"}),

@@ -55,7 +55,7 @@ protected:
 };
 
 struct EditCase {
-    const char* what;
+    const char* name;
     int start;
     int end;
     const char* replacement;
@@ -65,7 +65,7 @@ struct EditCase {
 };
 
 void PrintTo(const EditCase& edit, std::ostream* out) {
-    *out << edit.what;
+    *out << edit.name;
 }
 
 class MarkEdits : public MarkFollowing, public ::testing::WithParamInterface<EditCase> {};

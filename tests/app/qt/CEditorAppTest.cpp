@@ -1,5 +1,6 @@
 #include "app/qt/CEditorApp.h"
 
+#include "CaseName.h"
 #include "TempDir.h"
 #include "TestApp.h"
 #include "app/qt/CChildWin.h"
@@ -184,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DataCase{"BesideTheProgram", true, false, "BESIDE", "BESIDE"},
                       DataCase{"AbsoluteTagData", true, true, "ABSOLUTE", "BESIDE"},
                       DataCase{"Nowhere", false, false, "", ""}),
-    [](const ::testing::TestParamInfo<DataCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 namespace {
 
@@ -233,9 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Places, UnwritableSettings,
                                                                         "not a folder");
                                                           },
                                                           "Quillmark/Tagwright.conf"}),
-                         [](const ::testing::TestParamInfo<UnwritableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         CaseName());
 
 TEST(EditorApp, WritableSettingsSaveWithoutAWord) {
     TempDir config;
