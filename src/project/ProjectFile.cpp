@@ -103,19 +103,21 @@ ReadResult LoadProject(CProject& project, const std::string& path, std::string* 
             readKeyLine(line, project);
         }
     }
+    project.Path = FullProjectPath(path);
     return ReadResult::Ok;
 }
 
-std::string ProjectDirectory(const std::string& projectFile) {
-    if (projectFile.empty()) {
+std::string FullProjectPath(const std::string& path) {
+    if (path.empty()) {
         return {};
     }
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(projectFile, error);
-    if (error) {
-        return DirectoryOf(projectFile);
-    }
-    return DirectoryOf(absolute.lexically_normal().string());
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+std::string ProjectDirectory(const std::string& projectFile) {
+    return DirectoryOf(FullProjectPath(projectFile));
 }
 
 std::string FormatProject(const CProject& project) {
@@ -142,11 +144,15 @@ std::string FormatProject(const CProject& project) {
     return text;
 }
 
-bool SaveProject(const CProject& project) {
-    if (project.Path.empty()) {
-        return false;
+bool SaveProject(const CProject& project, AtomicWriteResult* outcome) {
+    AtomicWriteResult result = AtomicWriteResult::WriteFailed;
+    if (!project.Path.empty()) {
+        const bool holdsPassword = project.SavePassword && !project.Password.empty();
+        const FileMode mode = holdsPassword ? FileMode::Forced : FileMode::KeepExisting;
+        result = WriteFileAtomically(project.Path, FormatProject(project), mode);
     }
-    const bool holdsPassword = project.SavePassword && !project.Password.empty();
-    const FileMode mode = holdsPassword ? FileMode::Forced : FileMode::KeepExisting;
-    return WriteFileAtomically(project.Path, FormatProject(project), mode) == AtomicWriteResult::Ok;
+    if (outcome != nullptr) {
+        *outcome = result;
+    }
+    return result == AtomicWriteResult::Ok;
 }

@@ -90,7 +90,7 @@ TEST(ProjectFile, ReadsKeysInAnyOrderWithTrimmedValues) {
     CProject project;
     ASSERT_EQ(LoadProject(project, dir.path("p.prj")), ReadResult::Ok);
     EXPECT_EQ(project.Name, "Later wins");
-    EXPECT_EQ(project.Path, "");
+    EXPECT_EQ(project.Path, dir.path("p.prj")); // no "PATH:" line: where it was read
     EXPECT_EQ(project.ServerPath, "/pub");
     EXPECT_EQ(project.Login, "");
     EXPECT_EQ(project.Password, "pw");
@@ -156,4 +156,99 @@ TEST(ProjectFile, TheProjectFolderIsAbsoluteAndCleanedAsText) {
         EXPECT_EQ(ProjectDirectory(projectFile), folder) << projectFile;
     }
     std::filesystem::current_path(before);
+}
+
+// A project copied to another folder resolves and saves against the copy,
+// not against the folder its "PATH:" line still names.
+TEST(ProjectFile, AMovedProjectLivesWhereItWasLoadedFrom) {
+    TempDir oldPlace;
+    TempDir newPlace;
+    ASSERT_TRUE(SaveProject(twoFileProject(oldPlace.path("site.prj"))));
+    std::filesystem::copy_file(oldPlace.path("site.prj"), newPlace.path("site.prj"));
+    std::filesystem::remove(oldPlace.path("site.prj"));
+
+    CProject moved;
+    ASSERT_EQ(LoadProject(moved, newPlace.path("site.prj")), ReadResult::Ok);
+    EXPECT_EQ(moved.Path, newPlace.path("site.prj"));
+    EXPECT_EQ(moved.Directory(), newPlace.dir());
+    moved.Name = "Moved";
+    ASSERT_TRUE(SaveProject(moved));
+    EXPECT_FALSE(std::filesystem::exists(oldPlace.path("site.prj")));
+    EXPECT_NE(newPlace.read("site.prj").find("PATH: " + newPlace.path("site.prj") + "\r\n"),
+              std::string::npos);
+}
+
+TEST(ProjectFile, ARelativeLoadPathBecomesFull) {
+    TempDir dir;
+    dir.write("sub/p.prj", "NAME: x\r\nPATH: C:\\elsewhere\\p.prj\r\n");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    CProject project;
+    const ReadResult result = LoadProject(project, "./sub/../sub/p.prj");
+    std::filesystem::current_path(before);
+    ASSERT_EQ(result, ReadResult::Ok);
+    EXPECT_EQ(project.Path, dir.path("sub/p.prj"));
+}
+
+// Saved in the form it was read, a project file comes back byte for byte:
+// CR LF line ends, backslashes in sub-folder entries, the password line.
+TEST(ProjectFile, LoadAndSaveRoundTripByteForByte) {
+    TempDir dir;
+    const std::string path = dir.path("my site/site.prj");
+    const std::string bytes = "NAME: Bakery\r\nPATH: " + path +
+                              "\r\nFTPSERVER: ftp.example.org\r\nSERVERPATH: www\r\n"
+                              "LOGIN: ann\r\nPASSWORD: s3cret\r\nSAVEPASSWORD: YES\r\n"
+                              "AUTOUPDATE: YES\r\n{\r\nindex.html\r\nproducts\\bread.html\r\n"
+                              "..\\shared\\style.css\r\n}\r\n";
+    dir.write("my site/site.prj", bytes);
+    CProject project;
+    ASSERT_EQ(LoadProject(project, path), ReadResult::Ok);
+    ASSERT_TRUE(SaveProject(project));
+    EXPECT_EQ(dir.read("my site/site.prj"), bytes);
+}
+
+TEST(ProjectFile, SavingAReadOnlyFileSaysWhy) {
+    TempDir dir;
+    CProject project = twoFileProject(dir.path("locked.prj"));
+    dir.write("locked.prj", "NAME: kept\r\n");
+    ::chmod(project.Path.c_str(), 0444);
+    AtomicWriteResult outcome = AtomicWriteResult::Ok;
+    EXPECT_FALSE(SaveProject(project, &outcome));
+    EXPECT_EQ(outcome, AtomicWriteResult::ReadOnly);
+    project.Path.clear();
+    EXPECT_FALSE(SaveProject(project, &outcome));
+    EXPECT_EQ(outcome, AtomicWriteResult::WriteFailed);
+}
+
+// Bad input reads as some project without hanging: garbage, binary bytes,
+// a brace block that never closes.
+TEST(ProjectFile, GarbageAndLongBlocksLoadWhatTheyCan) {
+    TempDir dir;
+    std::string binary(4096, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) {
+        binary[i] = static_cast<char>(i * 7);
+    }
+    std::string block = "NAME: big\n{\n";
+    for (int i = 0; i < 100000; ++i) {
+        block.append("f").append(std::to_string(i)).append(".html\n");
+    }
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::size_t files;
+    } cases[] = {
+        {"empty.prj", "", 0},
+        {"garbage.prj", "}}}\n:::\nNAME\nPATH\n", 0},
+        {"binary.prj", binary, 0},
+        {"block.prj", block, 100000},
+    };
+    for (const auto& [name, bytes, files] : cases) {
+        dir.write(name, bytes);
+        CProject project;
+        ASSERT_EQ(LoadProject(project, dir.path(name)), ReadResult::Ok) << name;
+        EXPECT_EQ(project.Path, dir.path(name)) << name;
+        if (name != "binary.prj") {
+            EXPECT_EQ(project.Files.size(), files) << name;
+        }
+    }
 }
