@@ -4,10 +4,11 @@
 #include "app/SettingsIO.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/DocumentCommands.h"
+#include "app/qt/ProjectCommands.h"
 #include "app/qt/QSettingsStore.h"
 #include "app/qt/QtPlatformServices.h"
 #include "editor/qt/ColorKeyWorker.h"
-#include "project/ProjectFile.h"
+#include "project/PathUtils.h"
 
 #include <QCoreApplication>
 #include <QScreen>
@@ -56,7 +57,7 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
     mainWin_->UpdateRecentMenus();
 
     std::vector<std::string> words;
-    for (const QString& argument : arguments) {
+    for (const QString& argument : openCommandLineProject(arguments)) {
         words.push_back(argument.toStdString());
     }
     startupAction_ = ProcessCommandLine(JoinArguments(words));
@@ -93,13 +94,38 @@ void CEditorApp::loadTagData() {
         reasons.trimmed());
 }
 
+namespace {
+
+bool isProjectFile(const std::string& path) {
+    return HasExtension("*.prj", path);
+}
+
+std::string fromCurrentFolder(const std::string& path) {
+    return AbsoluteCommandLinePath(path, std::filesystem::current_path().string());
+}
+
+} // namespace
+
+// "tagwright site.prj" opens the project; "tagwright site.prj page.html"
+// opens the project and then the page. Returns the arguments left for a
+// document.
+QStringList CEditorApp::openCommandLineProject(const QStringList& arguments) {
+    if (arguments.size() < 2 || !isProjectFile(arguments.first().toStdString())) {
+        return arguments;
+    }
+    mainWin_->projects().openProject(fromCurrentFolder(arguments.first().toStdString()));
+    return arguments.mid(1);
+}
+
 void CEditorApp::runStartupAction() {
     DocumentCommands& documents = mainWin_->documents();
     switch (startupAction_.kind) {
     case CommandLineAction::OpenFile:
-        documents.OpenFile(
-            AbsoluteCommandLinePath(startupAction_.path, std::filesystem::current_path().string()),
-            true);
+        if (isProjectFile(startupAction_.path)) {
+            mainWin_->projects().openProject(fromCurrentFolder(startupAction_.path));
+            break;
+        }
+        documents.OpenFile(fromCurrentFolder(startupAction_.path), true);
         break;
     case CommandLineAction::NewFromDefaultTemplate:
         documents.newFromDefaultTemplate();
@@ -123,13 +149,6 @@ void CEditorApp::loadInstallPaths() {
     state_.TemplateDir = paths.TemplateDir;
     state_.DefaultTemplate = paths.DefaultTemplate;
     store_->sync();
-}
-
-void CEditorApp::closeProject() {
-    if (state_.CurrentProject && !state_.CurrentProject->Path.empty()) {
-        SaveProject(*state_.CurrentProject);
-    }
-    state_.CurrentProject.reset();
 }
 
 void CEditorApp::LoadSettings() {

@@ -34,9 +34,6 @@ public:
     // the command line (the text of the arguments after the program name).
     bool InitInstance(const QStringList& arguments);
 
-    // Saves the current project when it has a path, then closes it.
-    void closeProject();
-
     void LoadSettings();
     void SaveSettings();
 
@@ -65,6 +62,7 @@ private:
     void loadTagData();
     void warnOnceIfSettingsUnwritten();
     void runStartupAction();
+    QStringList openCommandLineProject(const QStringList& arguments);
 
     std::unique_ptr<QSettings> store_;
     CAppState state_;

@@ -10,7 +10,9 @@
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/ErrorLogs.h"
+#include "app/qt/ProjectCommands.h"
 #include "editor/qt/CMyEditBox.h"
+#include "project/qt/CTreeViewFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +29,6 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 
 namespace {
 
@@ -62,7 +63,8 @@ void addGroups(const std::vector<int>& ids, const std::function<bool(int)>& offe
 CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent)
     : QMainWindow(parent), app_(app), mdiArea_(new QMdiArea(this)),
       documents_(std::make_unique<DocumentCommands>(app, *this, services)),
-      errorLogs_(std::make_unique<ErrorLogs>(app, *this, services)) {
+      errorLogs_(std::make_unique<ErrorLogs>(app, *this, services)),
+      projects_(std::make_unique<ProjectCommands>(app, *this, services)) {
     setWindowTitle(QStringLiteral("Quillmark - Tagwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
     setObjectName(QStringLiteral("MainWindow"));
@@ -190,13 +192,14 @@ void CMainWin::createWorkspace() {
     workspace_->setObjectName(QStringLiteral("Workspace"));
     workspaceTabs_ = new QTabWidget(workspace_);
     workspaceTabs_->setTabPosition(QTabWidget::South);
-    auto* files = new QTreeWidget(workspaceTabs_);
-    files->setObjectName(QStringLiteral("Files"));
-    files->setHeaderHidden(true);
-    // Until a project is opened the tree says so rather than stand empty.
-    auto* placeholder = new QTreeWidgetItem(files, {QStringLiteral("No project is open")});
-    placeholder->setFlags(Qt::NoItemFlags);
-    workspaceTabs_->addTab(files, QStringLiteral("Files"));
+    fileTree_ = new CTreeViewFile(app_.services(), workspaceTabs_);
+    workspaceTabs_->addTab(fileTree_, QStringLiteral("Files"));
+    connect(fileTree_, &CTreeViewFile::openRequested, this,
+            [this](const QString& path) { documents_->OpenFile(path.toStdString(), false); });
+    connect(fileTree_, &CTreeViewFile::checkRequested, this,
+            [this](const QString& path) { errorLogs_->startRun({path.toStdString()}); });
+    connect(fileTree_, &CTreeViewFile::addFilesRequested, this, [this] { projects_->addFiles(); });
+    projects_->setTree(fileTree_);
     workspace_->setWidget(workspaceTabs_);
     workspace_->setMinimumWidth(220);
     addDockWidget(Qt::LeftDockWidgetArea, workspace_);
@@ -403,7 +406,10 @@ void CMainWin::tile(Qt::Orientation stacking) {
 }
 
 void CMainWin::closeEvent(QCloseEvent* event) {
-    app_.closeProject();
+    if (!projects_->closeProject()) {
+        event->ignore();
+        return;
+    }
     closeCancelled_ = false;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
         if (!sub->close() || closeCancelled_) {
@@ -486,14 +492,16 @@ bool CMainWin::isEmptyToolBar(int id) const {
 }
 
 bool CMainWin::commandState(int id, CommandState& state) {
-    if (documents_->commandState(id, state) || errorLogs_->commandState(id, state)) {
+    if (documents_->commandState(id, state) || errorLogs_->commandState(id, state) ||
+        projects_->commandState(id, state)) {
         return true;
     }
     return !isEmptyToolBar(id) && commandRows().state(*this, id, state);
 }
 
 bool CMainWin::runCommand(int id) {
-    return documents_->runCommand(id) || errorLogs_->runCommand(id) || commandRows().run(*this, id);
+    return documents_->runCommand(id) || errorLogs_->runCommand(id) || projects_->runCommand(id) ||
+           commandRows().run(*this, id);
 }
 
 RecentList& CMainWin::recentFiles() const {

@@ -16,6 +16,8 @@ class CFindDlg;
 class CommandRegistry;
 class DocumentCommands;
 class ErrorLogs;
+class ProjectCommands;
+class CTreeViewFile;
 class IPlatformServices;
 class QDockWidget;
 class QLabel;
@@ -47,6 +49,9 @@ public:
     QDockWidget* workspace() const { return workspace_; }
     DocumentCommands& documents() const { return *documents_; }
     ErrorLogs& errorLogs() const { return *errorLogs_; }
+    ProjectCommands& projects() const { return *projects_; }
+    // The Workspace's "Files" tab.
+    CTreeViewFile* fileTree() const { return fileTree_; }
     // The active child window when it is a document, else null.
     CChildWin* activeDocument() const;
 
@@ -113,6 +118,8 @@ private:
     QMdiArea* mdiArea_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ErrorLogs> errorLogs_;
+    std::unique_ptr<ProjectCommands> projects_;
+    CTreeViewFile* fileTree_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     std::vector<std::pair<int, QToolBar*>> toolBars_;
     QDockWidget* workspace_ = nullptr;

@@ -10,9 +10,10 @@
 #include "app/qt/CNewFileDlg.h"
 #include "app/qt/ErrorLogs.h"
 #include "app/qt/IPlatformServices.h"
+#include "app/qt/ProjectCommands.h"
 #include "editor/qt/CMyEditBox.h"
 #include "project/PathUtils.h"
-#include "project/ProjectFile.h"
+#include "project/ProjectEdits.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -134,10 +135,11 @@ void DocumentCommands::showNewFileDialog() {
                     app_.settings().isOn(CEditorSettings::ColorKeyOnOpen));
     CProject* project = app_.state().CurrentProject.get();
     if (choice.addToProject && project != nullptr) {
-        const std::string name = choice.fileName.toStdString();
-        window->setPath(AbsolutePath(DirectoryOf(project->Path), name));
+        const CProjectEntry& entry =
+            AddProjectFile(*project, RelPathForTyped(*project, choice.fileName.toStdString()));
+        window->setPath(FullPathOf(*project, entry));
         window->SaveDocument(true);
-        project->Files.push_back({.RelPath = name});
+        frame_.projects().projectChanged();
     }
 }
 

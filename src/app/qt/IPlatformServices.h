@@ -3,6 +3,7 @@
 #include "dialogs/FontChoice.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -36,4 +37,10 @@ public:
     // Hands an address that names no local file (a web page, a mail) to the
     // desktop's handler for it; false when none took it.
     virtual bool openAddress(const QString& address) = 0;
+    // Several existing files chosen at once, in the order the dialog gives
+    // them; empty when cancelled.
+    virtual QStringList openFileNames(QWidget* owner, const QString& filter) = 0;
+    // Starts program with arguments, each one argument however many blanks
+    // it holds, and does not wait for it; false when it could not start.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 };

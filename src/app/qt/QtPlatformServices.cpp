@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -69,4 +70,12 @@ bool QtPlatformServices::openAddress(const QString& address) {
 
 bool QtPlatformServices::shellOpen(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QStringList QtPlatformServices::openFileNames(QWidget* owner, const QString& filter) {
+    return QFileDialog::getOpenFileNames(owner, QStringLiteral("Open"), {}, filter);
+}
+
+bool QtPlatformServices::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
 }

@@ -15,4 +15,6 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* owner) override;
     bool shellOpen(const QString& path) override;
     bool openAddress(const QString& address) override;
+    QStringList openFileNames(QWidget* owner, const QString& filter) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
 };

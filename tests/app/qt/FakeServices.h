@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
+#include <vector>
 
 // Answers the program's dialogs from scripted queues and records every
 // message shown, so tests run without a person at the screen.
@@ -52,6 +54,17 @@ public:
     bool shellOpen(const QString& path) override {
         shellOpened << path;
         return shellSucceeds;
+    }
+    std::deque<QStringList> openNameLists; // nothing chosen when empty
+    QStringList openFileNames(QWidget*, const QString&) override {
+        return take(openNameLists, QStringList());
+    }
+    // Each program started, with its arguments.
+    std::vector<std::pair<QString, QStringList>> started;
+    bool startSucceeds = true;
+    bool startProgram(const QString& program, const QStringList& arguments) override {
+        started.emplace_back(program, arguments);
+        return startSucceeds;
     }
 
     bool openAddress(const QString& address) override {
