@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/InstallPaths.h"
+#include "app/qt/BrowserPreview.h"
 #include "app/qt/CAboutDlg.h"
 #include "app/qt/CChildWin.h"
 #include "app/qt/CEditorApp.h"
@@ -64,7 +65,8 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
     : QMainWindow(parent), app_(app), mdiArea_(new QMdiArea(this)),
       documents_(std::make_unique<DocumentCommands>(app, *this, services)),
       errorLogs_(std::make_unique<ErrorLogs>(app, *this, services)),
-      projects_(std::make_unique<ProjectCommands>(app, *this, services)) {
+      projects_(std::make_unique<ProjectCommands>(app, *this, services)),
+      browserPreview_(std::make_unique<BrowserPreview>(app, *this, services)) {
     setWindowTitle(QStringLiteral("Quillmark - Tagwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
     setObjectName(QStringLiteral("MainWindow"));
@@ -198,6 +200,8 @@ void CMainWin::createWorkspace() {
             [this](const QString& path) { documents_->OpenFile(path.toStdString(), false); });
     connect(fileTree_, &CTreeViewFile::checkRequested, this,
             [this](const QString& path) { errorLogs_->startRun({path.toStdString()}); });
+    connect(fileTree_, &CTreeViewFile::browserRequested, this,
+            [this](const QString& path) { browserPreview_->launch(path.toStdString()); });
     connect(fileTree_, &CTreeViewFile::addFilesRequested, this, [this] { projects_->addFiles(); });
     projects_->setTree(fileTree_);
     workspace_->setWidget(workspaceTabs_);
@@ -493,7 +497,7 @@ bool CMainWin::isEmptyToolBar(int id) const {
 
 bool CMainWin::commandState(int id, CommandState& state) {
     if (documents_->commandState(id, state) || errorLogs_->commandState(id, state) ||
-        projects_->commandState(id, state)) {
+        projects_->commandState(id, state) || browserPreview_->commandState(id, state)) {
         return true;
     }
     return !isEmptyToolBar(id) && commandRows().state(*this, id, state);
@@ -501,7 +505,7 @@ bool CMainWin::commandState(int id, CommandState& state) {
 
 bool CMainWin::runCommand(int id) {
     return documents_->runCommand(id) || errorLogs_->runCommand(id) || projects_->runCommand(id) ||
-           commandRows().run(*this, id);
+           browserPreview_->runCommand(id) || commandRows().run(*this, id);
 }
 
 RecentList& CMainWin::recentFiles() const {

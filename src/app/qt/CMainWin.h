@@ -15,6 +15,7 @@ class CEditorApp;
 class CFindDlg;
 class CommandRegistry;
 class DocumentCommands;
+class BrowserPreview;
 class ErrorLogs;
 class ProjectCommands;
 class CTreeViewFile;
@@ -50,6 +51,7 @@ public:
     DocumentCommands& documents() const { return *documents_; }
     ErrorLogs& errorLogs() const { return *errorLogs_; }
     ProjectCommands& projects() const { return *projects_; }
+    BrowserPreview& browserPreview() const { return *browserPreview_; }
     // The Workspace's "Files" tab.
     CTreeViewFile* fileTree() const { return fileTree_; }
     // The active child window when it is a document, else null.
@@ -119,6 +121,7 @@ private:
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ErrorLogs> errorLogs_;
     std::unique_ptr<ProjectCommands> projects_;
+    std::unique_ptr<BrowserPreview> browserPreview_;
     CTreeViewFile* fileTree_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     std::vector<std::pair<int, QToolBar*>> toolBars_;
