@@ -52,8 +52,11 @@ fuzz:
 	done
 	fuzz-build/fuzz/fuzz_project_file -max_total_time=$(FUZZ_SECONDS) fuzz-build/corpus/project examples/site
 
+# The example project is tried out on a copy under the build folder, so that
+# nothing the program saves changes the tracked files.
 run: deps build
-	./$(BUILD_DIR)/tagwright examples/site/index.html
+	[ -d $(BUILD_DIR)/example-site ] || cp -r examples/site $(BUILD_DIR)/example-site
+	./$(BUILD_DIR)/tagwright $(BUILD_DIR)/example-site/site.prj $(BUILD_DIR)/example-site/index.html
 
 bench: build
 	./$(BUILD_DIR)/tagwright_bench
