@@ -4,12 +4,15 @@
 #include "app/CommandIds.h"
 #include "app/qt/CErrorWin.h"
 #include "app/qt/CNewFileDlg.h"
+#include "project/qt/CAddFilesDlg.h"
 #include "project/qt/CNewProjectDlg.h"
+#include "project/qt/CProjectSettingsDlg.h"
 #include "project/qt/CTreeViewFile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <sys/stat.h>
@@ -332,4 +335,41 @@ TEST(ProjectCommandLine, AProjectFileOpensAsTheProject) {
             EXPECT_EQ(document->path(), page) << c.name;
         }
     }
+}
+
+TEST_F(ProjectCommandsTest, ClosingTheMainWindowSavesTheProjectOrStaysWhenTheUserKeepsIt) {
+    const std::string prj = siteProject(files_);
+    ASSERT_TRUE(projects().openProject(prj));
+    project()->Name = "Kept";
+    ::chmod(prj.c_str(), 0444);
+    EXPECT_FALSE(window()->close()); // the save fails; No keeps the window
+    ASSERT_NE(project(), nullptr);
+    ::chmod(prj.c_str(), 0644);
+    EXPECT_TRUE(window()->close());
+    EXPECT_EQ(project(), nullptr);
+    EXPECT_EQ(TempDir::readFile(prj).rfind("NAME: Kept\r\n", 0), 0u);
+}
+
+// The dialogs edit the project in place; the tree shows what they did.
+TEST_F(ProjectCommandsTest, AddFilesAndSettingsFromTheMenuRebuildTheTreeAndSave) {
+    const std::string prj = siteProject(files_);
+    ASSERT_TRUE(projects().openProject(prj));
+    whenDialogShows([](QWidget* widget) {
+        auto* dialog = qobject_cast<CAddFilesDlg*>(widget);
+        dialog->fileEdit()->setText("about.html");
+        QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
+        QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
+    });
+    EXPECT_TRUE(commands().execute(Cmd::AddFiles));
+    EXPECT_EQ(childTexts(tree()->filesItem()).back(), "about.html");
+    EXPECT_NE(TempDir::readFile(prj).find("\r\nabout.html\r\n}"), std::string::npos);
+
+    whenDialogShows([](QWidget* widget) {
+        auto* dialog = qobject_cast<CProjectSettingsDlg*>(widget);
+        dialog->nameEdit()->setText("Renamed Bakery");
+        dialog->accept();
+    });
+    EXPECT_TRUE(commands().execute(Cmd::ProjectSettings));
+    EXPECT_EQ(tree()->projectItem()->text(0), "Project: Renamed Bakery");
+    EXPECT_EQ(TempDir::readFile(prj).rfind("NAME: Renamed Bakery\r\n", 0), 0u);
 }
