@@ -10,6 +10,7 @@
 #include "project/qt/CTreeViewFile.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -372,4 +373,21 @@ TEST_F(ProjectCommandsTest, AddFilesAndSettingsFromTheMenuRebuildTheTreeAndSave)
     EXPECT_TRUE(commands().execute(Cmd::ProjectSettings));
     EXPECT_EQ(tree()->projectItem()->text(0), "Project: Renamed Bakery");
     EXPECT_EQ(TempDir::readFile(prj).rfind("NAME: Renamed Bakery\r\n", 0), 0u);
+}
+
+// A right click on an item makes it current and pops the menu up under it.
+TEST_F(ProjectCommandsTest, ARightClickOpensTheMenuForTheClickedItem) {
+    ASSERT_TRUE(projects().openProject(siteProject(files_)));
+    QTreeWidgetItem* css = tree()->filesItem()->child(1);
+    const QPoint point = tree()->visualItemRect(css).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point,
+                            tree()->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(tree()->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(tree()->currentItem(), css);
+    EXPECT_TRUE(tree()->menuAction(CTreeViewFile::RemoveFile)->isEnabled());
+    EXPECT_FALSE(tree()->menuAction(CTreeViewFile::CheckFile)->isEnabled());
+    EXPECT_GE(menu->pos().y(), tree()->viewport()->mapToGlobal(QPoint(0, point.y())).y());
+    menu->close();
 }
