@@ -193,28 +193,4 @@ TEST(UndoSteps, AContinuedEditClearsTheRedoListAndStartsAStepWhenThereIsNone) {
     EXPECT_EQ(model.text(), "");
 }
 
-TEST(UndoSteps, RewriteInPlaceIsOneStepThatMovesNoMark) {
-    TextModel model;
-    model.ReplaceRange(0, 0, "abcdef");
-    model.setModified(false);
-    model.AddMark(
-        CMarkRecord{CMarkRecord::KindUser, 1, 3, attrIndex(Attr::Mark), "inside", nullptr});
-    model.AddMark(
-        CMarkRecord{CMarkRecord::KindUser, 2, 6, attrIndex(Attr::Mark), "across", nullptr});
-    EXPECT_EQ(model.RewriteInPlace(0, "ABCD"), EditResult::Done);
-    EXPECT_EQ(model.text(), "ABCDef");
-    EXPECT_TRUE(model.isModified());
-    EXPECT_EQ(model.RewriteInPlace(4, "xyz"), EditResult::BadRange) << "past the end";
-    EXPECT_EQ(model.undoList().size(), 2u);
-    for (int i = 0; i < 2; ++i) {
-        i == 0 ? model.Undo() : model.Redo();
-        ASSERT_EQ(model.marks().size(), 2u);
-        EXPECT_EQ(model.marks()[0].start, 1);
-        EXPECT_EQ(model.marks()[0].end, 3);
-        EXPECT_EQ(model.marks()[1].start, 2);
-        EXPECT_EQ(model.marks()[1].end, 6);
-    }
-    EXPECT_EQ(model.text(), "ABCDef");
-}
-
 } // namespace

@@ -107,15 +107,6 @@ TEST_F(EditBoxTyping, RepeatedTabsIndentTheSameLinesAndShiftTabsGiveTheTextBack)
     }
 }
 
-TEST_F(EditBoxTyping, TwoTabsOnOneSelectedLineIndentOnlyThatLine) {
-    setText("a\nb\nc\nd");
-    box->SetSelection(4, 5, true);
-    QTest::keyClick(box.get(), Qt::Key_Tab);
-    QTest::keyClick(box.get(), Qt::Key_Tab);
-    EXPECT_EQ(text(), "a\nb\n\t\tc\nd");
-    EXPECT_EQ(box->model().GetSelectedText(), "\t\tc");
-}
-
 TEST_F(EditBoxTyping, TabWithoutSelectionInsertsATab) {
     setText("ab");
     box->SetSelection(1, 1, true);
