@@ -437,6 +437,8 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
                  state.enabled = value && value->spec->link;
              },
              [](CChildWin& w, int) { w.followLink(); }},
+            {Cmd::ChooseParameter, chooseParameterState,
+             [](CChildWin& w, int) { w.chooseParameter(); }},
         };
         for (const FormatCommand& format : AllFormatCommands()) {
             list.push_back({format.id, nullptr, [](CChildWin& w, int id) {

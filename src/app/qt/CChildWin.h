@@ -70,6 +70,10 @@ public:
     // Opens what the link value at the caret names: a page or image beside
     // this document, or a web address in the desktop's handler.
     void followLink();
+    // Runs, one after another, Select File, Choose Color and Choose
+    // Predefined Value as the argument at the caret takes a link, a colour
+    // or one of a list of values; each choice replaces the value.
+    void chooseParameter();
 
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;
@@ -82,6 +86,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    static void chooseParameterState(CChildWin& window, int id, CommandState& state);
+    void chooseFile();
+    void chooseColor();
+    void choosePredefinedValue();
+    bool replaceCaretValue(const CaretValue& value, const std::string& text);
     CodeHelperHooks codeHelperHooks();
     bool closeHandling();
     void showBeforeAsking();

@@ -1,10 +1,15 @@
 #pragma once
 
 #include "dialogs/FontChoice.h"
+#include "html/ColorChoice.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
+
+class ColorNames;
 
 class QWidget;
 
@@ -32,6 +37,13 @@ public:
                                  const QString& defaultSuffix) = 0;
     // The font chooser of the Font command; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(QWidget* owner) = 0;
+    // Choose Color, preset from initial, offering names; nothing when
+    // cancelled.
+    virtual std::optional<ColorChoice> chooseColor(QWidget* owner, const ColorChoice& initial,
+                                                   const ColorNames& names) = 0;
+    // Choose Predefined Value among values; nothing when cancelled.
+    virtual std::optional<std::string> chooseValue(QWidget* owner,
+                                                   const std::vector<std::string>& values) = 0;
     // Hands a file to the desktop's "open"; false when nothing could open it.
     virtual bool shellOpen(const QString& path) = 0;
     // Hands an address that names no local file (a web page, a mail) to the

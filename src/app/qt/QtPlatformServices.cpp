@@ -1,6 +1,8 @@
 #include "app/qt/QtPlatformServices.h"
 
 #include "dialogs/qt/CFontDlg.h"
+#include "html/qt/CChooseColorDlg.h"
+#include "html/qt/CChooseValueDlg.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -61,6 +63,25 @@ std::optional<FontChoice> QtPlatformServices::chooseFont(QWidget* owner) {
         return std::nullopt;
     }
     return dialog.choice();
+}
+
+std::optional<ColorChoice> QtPlatformServices::chooseColor(QWidget* owner,
+                                                           const ColorChoice& initial,
+                                                           const ColorNames& names) {
+    CChooseColorDlg dialog(names, initial, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.result();
+}
+
+std::optional<std::string> QtPlatformServices::chooseValue(QWidget* owner,
+                                                           const std::vector<std::string>& values) {
+    CChooseValueDlg dialog(values, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.result();
 }
 
 // "www.example.com" has no scheme yet; the desktop wants a whole URL.

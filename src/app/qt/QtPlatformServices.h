@@ -13,6 +13,10 @@ public:
     QString saveFileName(QWidget* owner, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<FontChoice> chooseFont(QWidget* owner) override;
+    std::optional<ColorChoice> chooseColor(QWidget* owner, const ColorChoice& initial,
+                                           const ColorNames& names) override;
+    std::optional<std::string> chooseValue(QWidget* owner,
+                                           const std::vector<std::string>& values) override;
     bool shellOpen(const QString& path) override;
     bool openAddress(const QString& address) override;
     QStringList openFileNames(QWidget* owner, const QString& filter) override;

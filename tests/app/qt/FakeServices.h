@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,25 @@ public:
     bool openAddress(const QString& address) override {
         addressesOpened << address;
         return true;
+    }
+
+    // Choose Color: what each opening was preset with, and the answers
+    // (cancel when empty).
+    std::vector<ColorChoice> colorInitials;
+    std::deque<std::optional<ColorChoice>> colors;
+    std::optional<ColorChoice> chooseColor(QWidget*, const ColorChoice& initial,
+                                           const ColorNames&) override {
+        colorInitials.push_back(initial);
+        return take(colors, std::optional<ColorChoice>());
+    }
+    // Choose Predefined Value: the values each opening offered, and the
+    // answers (cancel when empty).
+    std::vector<std::vector<std::string>> valueOffers;
+    std::deque<std::optional<std::string>> values;
+    std::optional<std::string> chooseValue(QWidget*,
+                                           const std::vector<std::string>& offered) override {
+        valueOffers.push_back(offered);
+        return take(values, std::optional<std::string>());
     }
 
 private:
