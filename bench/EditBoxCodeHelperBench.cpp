@@ -1,0 +1,167 @@
+#include "app/CEditorSettings.h"
+#include "editor/qt/CMyEditBox.h"
+#include "editor/qt/ColorKeyWorker.h"
+#include "editor/qt/EditorColorizer.h"
+#include "html/CTagData.h"
+#include "html/qt/CodeHelper.h"
+#include "html/qt/ListWindow.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t PageBytes = 1'000'000;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string siteText() {
+    std::string pages;
+    for (const auto& entry :
+         fs::recursive_directory_iterator(fs::path(TAGWRIGHT_SOURCE_DIR) / "examples/site")) {
+        if (entry.path().extension() == ".html") {
+            pages += readFile(entry.path());
+        }
+    }
+    std::string text;
+    while (text.size() < PageBytes && !pages.empty()) {
+        text += pages;
+    }
+    text.resize(PageBytes);
+    return text;
+}
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "tagwright_ui_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A full-HD editor over a megabyte of real pages, its CodeHelper opening
+// after each typed character and colouring while editing on.
+struct HelpedEditor {
+    ColorKeyWorker worker;
+    CTagData tags;
+    CEditorSettings settings;
+    std::unique_ptr<CMyEditBox> box;
+    CodeHelper* helper = nullptr;
+    QImage image;
+
+    HelpedEditor() {
+        application();
+        const fs::path data = fs::path(TAGWRIGHT_SOURCE_DIR) / "data" / "Data";
+        tags.LoadTagData((data / "Tags.txt").string(), (data / "Colors.txt").string());
+        settings.Editing[CEditorSettings::CodeHelperAutomatic] = 1;
+        settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
+        box = std::make_unique<CMyEditBox>(settings, tags, worker);
+        helper = new CodeHelper(*box, tags, {});
+        box->setCodeHelper(helper);
+        box->resize(1920, 1080);
+        box->show();
+        box->model().ReplaceRange(0, 0, siteText());
+        box->ColorKey();
+        waitForColouring();
+        image = QImage(box->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    }
+
+    void waitForColouring() {
+        while (box->colorizer().isBusy()) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+    // The text area with the list over it, as the screen shows them.
+    void paint() { box->viewport()->render(&image); }
+};
+
+HelpedEditor& editor() {
+    static HelpedEditor instance;
+    return instance;
+}
+
+// A letter typed into a tag name in the middle of the page: the list of
+// every tag opens, the line is coloured again and the view repainted.
+void BM_TypedCharacterWithCodeHelperUntilShownAndRepainted(benchmark::State& state) {
+    HelpedEditor& e = editor();
+    const std::string& text = e.box->model().text();
+    const int caret = static_cast<int>(text.find("<t", text.size() / 2)) + 2;
+    e.box->SelectAndShow(caret, caret);
+    for (auto _ : state) {
+        QTest::keyClick(e.box.get(), Qt::Key_A);
+        e.waitForColouring();
+        e.paint();
+        state.PauseTiming();
+        if (!e.helper->listWindow().isVisible()) {
+            state.SkipWithError("the list did not open");
+            break;
+        }
+        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        e.waitForColouring();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TypedCharacterWithCodeHelperUntilShownAndRepainted)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The same on the UI thread alone, colouring left out: what the CodeHelper
+// adds to a keystroke.
+void BM_TypedCharacterWithCodeHelperWithoutColouring(benchmark::State& state) {
+    HelpedEditor& e = editor();
+    e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 0;
+    const std::string& text = e.box->model().text();
+    const int caret = static_cast<int>(text.find("<t", text.size() / 2)) + 2;
+    e.box->SelectAndShow(caret, caret);
+    for (auto _ : state) {
+        QTest::keyClick(e.box.get(), Qt::Key_A);
+        e.paint();
+        state.PauseTiming();
+        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        state.ResumeTiming();
+    }
+    e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
+}
+BENCHMARK(BM_TypedCharacterWithCodeHelperWithoutColouring)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// "</" at the end of the page: the closing-tag walk runs on the UI thread.
+void BM_TypedClosingSlashAtTheEndUntilShownAndRepainted(benchmark::State& state) {
+    HelpedEditor& e = editor();
+    const int end = e.box->model().length();
+    e.box->SelectAndShow(end, end);
+    QTest::keyClick(e.box.get(), Qt::Key_Less);
+    e.waitForColouring();
+    for (auto _ : state) {
+        QTest::keyClick(e.box.get(), Qt::Key_Slash);
+        e.waitForColouring();
+        e.paint();
+        state.PauseTiming();
+        if (!e.helper->listWindow().isVisible()) {
+            state.SkipWithError("the list did not open");
+            break;
+        }
+        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        e.waitForColouring();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TypedClosingSlashAtTheEndUntilShownAndRepainted)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
