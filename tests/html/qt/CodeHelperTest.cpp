@@ -238,3 +238,22 @@ TEST_F(CodeHelperTest, NearTheBottomOrTheRightEdgeTheListStaysInside) {
     ASSERT_TRUE(shown());
     EXPECT_EQ(list().geometry().right() + 1, box->viewport()->width()) << "moved left";
 }
+
+TEST_F(CodeHelperTest, ReleasingCtrlOpensAndClosesTheListWhenThatSwitchIsOn) {
+    settings.Editing[CEditorSettings::CodeHelperAutomatic] = 0;
+    type("<t");
+    EXPECT_FALSE(shown()) << "not while typing";
+    QTest::keyPress(box.get(), Qt::Key_Control);
+    QTest::keyRelease(box.get(), Qt::Key_Control);
+    EXPECT_FALSE(shown()) << "the Ctrl switch is off";
+
+    settings.Editing[CEditorSettings::CodeHelperOnCtrl] = 1;
+    QTest::keyPress(box.get(), Qt::Key_Control);
+    QTest::keyRelease(box.get(), Qt::Key_Control);
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(selectedEntry(), "TABLE");
+    QTest::keyPress(box.get(), Qt::Key_Control);
+    QTest::keyRelease(box.get(), Qt::Key_Control);
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(helper->mode(), CodeHelperMode::Hidden);
+}
