@@ -28,6 +28,15 @@ bool ErrorLogLines::marksPlaceIn(std::size_t row, const std::string& path) const
     return line.hasPlace() && line.path() == path;
 }
 
+std::optional<std::size_t> ErrorLogLines::firstPlace() const {
+    for (std::size_t row = 0; row < lines_.size(); ++row) {
+        if (lines_[row].hasPlace()) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
 bool ErrorLogLines::concerns(const std::string& path) const {
     return placesPerPath_.contains(path);
 }

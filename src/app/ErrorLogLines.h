@@ -27,6 +27,8 @@ public:
     // about exactly path. Returns how many were laid.
     int layMarks(TextModel& model, const std::string& path);
 
+    // The first line that marks a place in any file.
+    std::optional<std::size_t> firstPlace() const;
     // Whether some line marks a place in path.
     bool concerns(const std::string& path) const;
 

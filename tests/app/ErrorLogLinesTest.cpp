@@ -99,3 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"a.html", 7, 1, 2}, // from another file's line
                       StepCase{"b.html", 9, 1, 9}, // a single error finds itself
                       StepCase{"c.html", std::nullopt, 1, std::nullopt}));
+
+TEST(ErrorLogLines, TheFirstPlaceIsTheFirstLineWithASpan) {
+    EXPECT_EQ(twoFileLog().firstPlace(), 2U);
+    ErrorLogLines empty;
+    empty.append({"Checking tags...", 0, 0, "a.html", false});
+    EXPECT_EQ(empty.firstPlace(), std::nullopt);
+}

@@ -37,8 +37,15 @@ void CErrorWin::AddErrorLine(const std::string& message, int start, int end,
     appendLines({CErrorLine{message, start, end, path}});
 }
 
+// Return goes straight to the first error as soon as it is listed, unless
+// the user has picked a line already.
 void CErrorWin::appendLines(const std::vector<CErrorLine>& lines) {
     model_->append(lines);
+    if (!currentRow()) {
+        if (const std::optional<std::size_t> first = lines_->firstPlace()) {
+            setCurrentRow(*first, false);
+        }
+    }
     emit linesAdded();
 }
 
@@ -61,7 +68,8 @@ std::optional<std::size_t> CErrorWin::currentRow() const {
     return static_cast<std::size_t>(current.row());
 }
 
-void CErrorWin::setCurrentRow(std::size_t row) {
+void CErrorWin::setCurrentRow(std::size_t row, bool shown) {
+    currentShown_ = shown;
     const QModelIndex index = model_->index(static_cast<int>(row));
     list_->setCurrentIndex(index);
     list_->scrollTo(index);

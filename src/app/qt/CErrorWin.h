@@ -45,7 +45,11 @@ public:
 
     std::optional<std::size_t> currentRow() const;
     // Makes row the current, selected line and scrolls it into sight.
-    void setCurrentRow(std::size_t row);
+    // shown says whether its place has been shown in the text yet: Next
+    // Error goes to a current line not yet shown before it moves on.
+    void setCurrentRow(std::size_t row, bool shown = true);
+    bool isCurrentShown() const { return currentShown_; }
+    void setCurrentShown() { currentShown_ = true; }
 
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;
@@ -67,4 +71,5 @@ private:
     ErrorLogModel* model_;
     QListView* list_;
     std::unique_ptr<CheckWorker> worker_;
+    bool currentShown_ = true;
 };

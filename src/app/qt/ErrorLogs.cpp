@@ -113,6 +113,7 @@ void ErrorLogs::showLine(CErrorWin& log, std::size_t row) {
     if (row >= lines->size()) {
         return;
     }
+    log.setCurrentShown();
     const std::string path = lines->at(row).path();
     if (path.empty()) {
         // The separator line names no file: there is nothing to open.
@@ -143,8 +144,11 @@ void ErrorLogs::stepError(CChildWin& document, int direction) {
     if (log == nullptr) {
         return;
     }
+    const std::optional<std::size_t> current = log->currentRow();
+    const bool showCurrent =
+        current && !log->isCurrentShown() && log->lines()->at(*current).path() == document.path();
     const std::optional<std::size_t> row =
-        log->lines()->stepTo(document.path(), log->currentRow(), direction);
+        showCurrent ? current : log->lines()->stepTo(document.path(), current, direction);
     if (!row) {
         return;
     }

@@ -286,6 +286,18 @@ TEST_P(ChooseLineTest, TheSeparatorOrADeletedFileOnlySaysFailedToOpenFile) {
 INSTANTIATE_TEST_SUITE_P(ByMouseAndKey, ChooseLineTest,
                          ::testing::Values(Choose::DoubleClick, Choose::Return));
 
+TEST_F(ErrorLogTest, ReturnRightAfterTheRunGoesToTheFirstError) {
+    CChildWin* document = open(files_.write("page.html", "<p>\n<zorg>x\n<quux>\n"));
+    CErrorWin* log = checkCode(document);
+    ASSERT_NE(log, nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), log->list());
+
+    QTest::keyClick(log->list(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(window()->activeDocument(), document);
+    EXPECT_EQ(selected(document), "zorg");
+}
+
 TEST_F(ErrorLogTest, TwoErrorLogsKeepTheirOwnLines) {
     const fs::path page = files_.write("page.html", "<zorg>\n");
     CChildWin* document = open(page);
