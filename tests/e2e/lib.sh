@@ -63,11 +63,25 @@ expect_bytes() {
 e2e_start() {
     local editor_bin="$1" file="$2" name="$3"
     [ -x "$editor_bin" ] || fail "no executable at $editor_bin"
-    # The server picks a free display number itself, so parallel runs never meet.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    wait_for '[ -s "$work/display" ]' || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    # A display number of its own, chosen at random and tried until a server
+    # answers on it: parallel runs never meet, and a number that a finishing
+    # run has just freed (its server may still be tearing its socket down) is
+    # unlikely to be picked.
+    local attempt
+    for attempt in $(seq 1 20); do
+        local number=$((100 + RANDOM % 800))
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log" &
+        xvfb_pid=$!
+        export DISPLAY=":$number"
+        if wait_for 'xdotool getdisplaygeometry >/dev/null 2>&1 || ! kill -0 "$xvfb_pid" 2>/dev/null' &&
+            kill -0 "$xvfb_pid" 2>/dev/null; then
+            break
+        fi
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    done
+    [ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
     # A fresh home: no settings, no recent files from whoever runs the test.
     mkdir -p "$work/home"
