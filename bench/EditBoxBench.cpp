@@ -1,3 +1,4 @@
+#include "EditorBenchSupport.h"
 #include "app/CEditorSettings.h"
 #include "editor/qt/CMyEditBox.h"
 #include "editor/qt/ColorKeyWorker.h"
@@ -20,41 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int DocumentBytes = 1'000'000;
 constexpr int ViewWidth = 1920;
 constexpr int ViewHeight = 1080;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The example site's pages one after another until the text is 1 MB: real
-// markup with its real mix of tags, arguments, values and text.
-std::string siteText() {
-    const fs::path site = fs::path(TAGWRIGHT_SOURCE_DIR) / "examples" / "site";
-    std::string pages;
-    for (const auto& entry : fs::recursive_directory_iterator(site)) {
-        if (entry.path().extension() == ".html") {
-            pages += readFile(entry.path());
-        }
-    }
-    std::string text;
-    while (text.size() < DocumentBytes && !pages.empty()) {
-        text += pages;
-    }
-    text.resize(DocumentBytes);
-    return text;
-}
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "tagwright_ui_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+using EditorBench::application;
+using EditorBench::siteText;
 
 struct Editor {
     ColorKeyWorker worker;

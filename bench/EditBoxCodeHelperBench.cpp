@@ -1,3 +1,4 @@
+#include "EditorBenchSupport.h"
 #include "app/CEditorSettings.h"
 #include "editor/qt/CMyEditBox.h"
 #include "editor/qt/ColorKeyWorker.h"
@@ -20,37 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t PageBytes = 1'000'000;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string siteText() {
-    std::string pages;
-    for (const auto& entry :
-         fs::recursive_directory_iterator(fs::path(TAGWRIGHT_SOURCE_DIR) / "examples/site")) {
-        if (entry.path().extension() == ".html") {
-            pages += readFile(entry.path());
-        }
-    }
-    std::string text;
-    while (text.size() < PageBytes && !pages.empty()) {
-        text += pages;
-    }
-    text.resize(PageBytes);
-    return text;
-}
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "tagwright_ui_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+using EditorBench::application;
+using EditorBench::siteText;
 
 // A full-HD editor over a megabyte of real pages, its CodeHelper opening
 // after each typed character and colouring while editing on.

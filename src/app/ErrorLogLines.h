@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ErrorLogLine.h"
+#include "editor/Attribute.h"
 
 #include <cstddef>
 #include <deque>
@@ -16,7 +17,7 @@ class TextModel;
 // record where it is while lines are appended during a run.
 class ErrorLogLines {
 public:
-    static constexpr int MarkColour = 6; // the Special colour
+    static constexpr int MarkColour = attrIndex(Attr::Special);
 
     void append(const CErrorLine& line);
     std::size_t size() const { return lines_.size(); }

@@ -105,5 +105,7 @@ e2e_start() {
     # No window manager runs here: give the window the keyboard focus directly.
     xdotool mousemove --window "$window" 400 300
     xdotool windowfocus --sync "$window"
-    sleep 0.3
+    # The document window takes the focus once the event loop has settled;
+    # a loaded machine needs longer than an idle one.
+    sleep 1
 }
