@@ -2,6 +2,8 @@
 
 #include "app/CommandIds.h"
 
+#include <iterator>
+
 namespace {
 
 MenuEntry cmd(int id) {
@@ -26,33 +28,31 @@ MenuLayout fileMenu() {
              cmd(Cmd::Exit)}};
 }
 
+// Undo, the clipboard commands and Select All: the head of the Edit menu and
+// of the editor's right-button menu alike.
+std::vector<MenuEntry> editingEntries() {
+    return {cmd(Cmd::Undo), cmd(Cmd::Redo),          separator(),     cmd(Cmd::Cut),
+            cmd(Cmd::Copy), cmd(Cmd::CopyPlainText), cmd(Cmd::Paste), cmd(Cmd::Delete),
+            separator(),    cmd(Cmd::SelectAll)};
+}
+
+std::vector<MenuEntry> joined(std::vector<MenuEntry> head, std::vector<MenuEntry> tail) {
+    head.insert(head.end(), std::make_move_iterator(tail.begin()),
+                std::make_move_iterator(tail.end()));
+    return head;
+}
+
 MenuLayout editMenu() {
     return {QStringLiteral("&Edit"),
-            {cmd(Cmd::Undo),
-             cmd(Cmd::Redo),
-             separator(),
-             cmd(Cmd::Cut),
-             cmd(Cmd::Copy),
-             cmd(Cmd::CopyPlainText),
-             cmd(Cmd::Paste),
-             cmd(Cmd::Delete),
-             separator(),
-             cmd(Cmd::SelectAll),
-             separator(),
-             cmd(Cmd::Find),
-             cmd(Cmd::ColorKey),
-             separator(),
-             cmd(Cmd::NextError),
-             cmd(Cmd::PreviousError),
-             separator(),
-             cmd(Cmd::FollowLink),
-             cmd(Cmd::ChooseParameter),
-             separator(),
-             sub(QStringLiteral("Ad&vanced"), {cmd(Cmd::SmartTabs), cmd(Cmd::UpperCase),
-                                               cmd(Cmd::LowerCase), cmd(Cmd::SmartCase)}),
-             sub(QStringLiteral("&Mark"),
-                 {cmd(Cmd::MarkSelection), cmd(Cmd::RemoveMark), cmd(Cmd::RemoveAllMarks),
-                  separator(), cmd(Cmd::UseMarks)})}};
+            joined(editingEntries(),
+                   {separator(), cmd(Cmd::Find), cmd(Cmd::ColorKey), separator(),
+                    cmd(Cmd::NextError), cmd(Cmd::PreviousError), separator(), cmd(Cmd::FollowLink),
+                    cmd(Cmd::ChooseParameter), separator(),
+                    sub(QStringLiteral("Ad&vanced"), {cmd(Cmd::SmartTabs), cmd(Cmd::UpperCase),
+                                                      cmd(Cmd::LowerCase), cmd(Cmd::SmartCase)}),
+                    sub(QStringLiteral("&Mark"),
+                        {cmd(Cmd::MarkSelection), cmd(Cmd::RemoveMark), cmd(Cmd::RemoveAllMarks),
+                         separator(), cmd(Cmd::UseMarks)})})};
 }
 
 MenuLayout viewMenu() {
@@ -120,23 +120,9 @@ std::vector<MenuLayout> MenuBarLayout(MenuBarKind kind) {
 }
 
 std::vector<MenuEntry> ContextMenuLayout() {
-    return {cmd(Cmd::Undo),
-            cmd(Cmd::Redo),
-            separator(),
-            cmd(Cmd::Cut),
-            cmd(Cmd::Copy),
-            cmd(Cmd::CopyPlainText),
-            cmd(Cmd::Paste),
-            cmd(Cmd::Delete),
-            separator(),
-            cmd(Cmd::SelectAll),
-            separator(),
-            cmd(Cmd::FollowLink),
-            cmd(Cmd::ChooseParameter),
-            separator(),
-            cmd(Cmd::MarkSelection),
-            cmd(Cmd::RemoveMark),
-            cmd(Cmd::RemoveAllMarks)};
+    return joined(editingEntries(),
+                  {separator(), cmd(Cmd::FollowLink), cmd(Cmd::ChooseParameter), separator(),
+                   cmd(Cmd::MarkSelection), cmd(Cmd::RemoveMark), cmd(Cmd::RemoveAllMarks)});
 }
 
 std::vector<ToolBarLayout> ToolBarLayouts() {
