@@ -17,53 +17,21 @@
 #include <memory>
 #include <string>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr int ViewWidth = 1920;
-constexpr int ViewHeight = 1080;
 
 using EditorBench::application;
 using EditorBench::siteText;
 
-struct Editor {
-    ColorKeyWorker worker;
-    CTagData tags;
+using EditorBench::Editor;
+
+CEditorSettings withoutCodeHelper() {
     CEditorSettings settings;
-    std::unique_ptr<CMyEditBox> box;
-    QImage image;
-
-    Editor() {
-        application();
-        const fs::path data = fs::path(TAGWRIGHT_SOURCE_DIR) / "data" / "Data";
-        tags.LoadTagData((data / "Tags.txt").string(), (data / "Colors.txt").string());
-        settings.Editing[CEditorSettings::CodeHelperAutomatic] = 0;
-        box = std::make_unique<CMyEditBox>(settings, tags, worker);
-        box->resize(ViewWidth, ViewHeight);
-        box->show();
-        // The text area itself, without the scroll bars, is the full view.
-        box->resize(2 * ViewWidth - box->viewport()->width(),
-                    2 * ViewHeight - box->viewport()->height());
-        box->model().ReplaceRange(0, 0, siteText());
-        box->ColorKey();
-        waitForColouring();
-        image = QImage(box->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    }
-
-    void waitForColouring() {
-        while (box->colorizer().isBusy()) {
-            // Sleeps until the worker's result arrives instead of spinning
-            // against it for the two cores.
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
-    }
-
-    void paint() { box->viewport()->render(&image); }
-};
+    settings.Editing[CEditorSettings::CodeHelperAutomatic] = 0;
+    return settings;
+}
 
 Editor& editor() {
-    static Editor instance;
+    static Editor instance(withoutCodeHelper());
     return instance;
 }
 

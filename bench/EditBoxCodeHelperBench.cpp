@@ -17,48 +17,45 @@
 #include <memory>
 #include <string>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 using EditorBench::application;
 using EditorBench::siteText;
 
-// A full-HD editor over a megabyte of real pages, its CodeHelper opening
-// after each typed character and colouring while editing on.
-struct HelpedEditor {
-    ColorKeyWorker worker;
-    CTagData tags;
+CEditorSettings helpedWhileTyping() {
     CEditorSettings settings;
-    std::unique_ptr<CMyEditBox> box;
-    CodeHelper* helper = nullptr;
-    QImage image;
+    settings.Editing[CEditorSettings::CodeHelperAutomatic] = 1;
+    settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
+    return settings;
+}
 
-    HelpedEditor() {
-        application();
-        const fs::path data = fs::path(TAGWRIGHT_SOURCE_DIR) / "data" / "Data";
-        tags.LoadTagData((data / "Tags.txt").string(), (data / "Colors.txt").string());
-        settings.Editing[CEditorSettings::CodeHelperAutomatic] = 1;
-        settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
-        box = std::make_unique<CMyEditBox>(settings, tags, worker);
-        helper = new CodeHelper(*box, tags, {});
+// The editor of the other benchmarks, its CodeHelper opening after each
+// typed character and colouring while editing on.
+struct HelpedEditor : EditorBench::Editor {
+    CodeHelper* helper;
+
+    HelpedEditor() : Editor(helpedWhileTyping()), helper(new CodeHelper(*box, tags, {})) {
         box->setCodeHelper(helper);
-        box->resize(1920, 1080);
-        box->show();
-        box->model().ReplaceRange(0, 0, siteText());
-        box->ColorKey();
-        waitForColouring();
-        image = QImage(box->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     }
-
-    void waitForColouring() {
-        while (box->colorizer().isBusy()) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
-    }
-    // The text area with the list over it, as the screen shows them.
-    void paint() { box->viewport()->render(&image); }
 };
+
+// Times key typed until the list shows and the view is repainted; the
+// character is taken back between runs, outside the timing.
+void typeUntilShown(benchmark::State& state, HelpedEditor& e, Qt::Key key) {
+    for (auto _ : state) {
+        QTest::keyClick(e.box.get(), key);
+        e.waitForColouring();
+        e.paint();
+        state.PauseTiming();
+        if (!e.helper->listWindow().isVisible()) {
+            state.SkipWithError("the list did not open");
+            break;
+        }
+        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        e.waitForColouring();
+        state.ResumeTiming();
+    }
+}
 
 HelpedEditor& editor() {
     static HelpedEditor instance;
@@ -72,19 +69,7 @@ void BM_TypedCharacterWithCodeHelperUntilShownAndRepainted(benchmark::State& sta
     const std::string& text = e.box->model().text();
     const int caret = static_cast<int>(text.find("<t", text.size() / 2)) + 2;
     e.box->SelectAndShow(caret, caret);
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_A);
-        e.waitForColouring();
-        e.paint();
-        state.PauseTiming();
-        if (!e.helper->listWindow().isVisible()) {
-            state.SkipWithError("the list did not open");
-            break;
-        }
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.waitForColouring();
-        state.ResumeTiming();
-    }
+    typeUntilShown(state, e, Qt::Key_A);
 }
 BENCHMARK(BM_TypedCharacterWithCodeHelperUntilShownAndRepainted)
     ->Unit(benchmark::kMillisecond)
@@ -118,19 +103,7 @@ void BM_TypedClosingSlashAtTheEndUntilShownAndRepainted(benchmark::State& state)
     e.box->SelectAndShow(end, end);
     QTest::keyClick(e.box.get(), Qt::Key_Less);
     e.waitForColouring();
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_Slash);
-        e.waitForColouring();
-        e.paint();
-        state.PauseTiming();
-        if (!e.helper->listWindow().isVisible()) {
-            state.SkipWithError("the list did not open");
-            break;
-        }
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.waitForColouring();
-        state.ResumeTiming();
-    }
+    typeUntilShown(state, e, Qt::Key_Slash);
 }
 BENCHMARK(BM_TypedClosingSlashAtTheEndUntilShownAndRepainted)
     ->Unit(benchmark::kMillisecond)

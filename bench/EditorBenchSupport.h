@@ -1,10 +1,18 @@
 #pragma once
 
+#include "app/CEditorSettings.h"
+#include "editor/qt/CMyEditBox.h"
+#include "editor/qt/ColorKeyWorker.h"
+#include "editor/qt/EditorColorizer.h"
+#include "html/CTagData.h"
+
 #include <QApplication>
+#include <QImage>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 // What the editor widget's benchmarks share: one application object for the
@@ -44,5 +52,46 @@ inline QApplication& application() {
     static QApplication app(argc, argv);
     return app;
 }
+
+// A full-HD text area over a megabyte of real pages, coloured, with the
+// shipped tag data; settings are as the caller sets them before it is built.
+struct Editor {
+    static constexpr int ViewWidth = 1920;
+    static constexpr int ViewHeight = 1080;
+
+    ColorKeyWorker worker;
+    CTagData tags;
+    CEditorSettings settings;
+    std::unique_ptr<CMyEditBox> box;
+    QImage image;
+
+    explicit Editor(const CEditorSettings& chosen) : settings(chosen) {
+        application();
+        const std::filesystem::path data =
+            std::filesystem::path(TAGWRIGHT_SOURCE_DIR) / "data" / "Data";
+        tags.LoadTagData((data / "Tags.txt").string(), (data / "Colors.txt").string());
+        box = std::make_unique<CMyEditBox>(settings, tags, worker);
+        box->resize(ViewWidth, ViewHeight);
+        box->show();
+        // The text area itself, without the scroll bars, is the full view.
+        box->resize(2 * ViewWidth - box->viewport()->width(),
+                    2 * ViewHeight - box->viewport()->height());
+        box->model().ReplaceRange(0, 0, siteText());
+        box->ColorKey();
+        waitForColouring();
+        image = QImage(box->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    }
+
+    void waitForColouring() {
+        while (box->colorizer().isBusy()) {
+            // Sleeps until the worker's result arrives instead of spinning
+            // against it for the two cores.
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+
+    // The text area (and whatever shows over it) as the screen shows it.
+    void paint() { box->viewport()->render(&image); }
+};
 
 } // namespace EditorBench

@@ -13,9 +13,9 @@ struct CValueSpec;
 // and argument the vocabulary knows: what Follow Link and Choose Parameter
 // work on.
 struct CaretValue {
-    std::string text; // as written, quotes included
-    TextSpan span;    // where text stands in the document
-    const CValueSpec* spec = nullptr;
+    std::string text;                    // as written, quotes included
+    TextSpan span;                       // where text stands in the document
+    const CValueSpec* allowed = nullptr; // what the argument's value may be
 };
 
 // None when the selection is not inside a value, or the tag or its argument

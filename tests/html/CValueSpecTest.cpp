@@ -22,7 +22,7 @@ protected:
 TEST_F(ValueSpecTest, TypeFlagsDecideWhichValuesPass) {
     struct Case {
         const char* what;
-        CValueSpec spec;
+        CValueSpec allowed;
         std::vector<std::string_view> accepted;
         std::vector<std::string_view> rejected;
     };
@@ -53,10 +53,10 @@ TEST_F(ValueSpecTest, TypeFlagsDecideWhichValuesPass) {
     };
     for (const Case& item : cases) {
         for (std::string_view value : item.accepted) {
-            EXPECT_TRUE(valid(item.spec, value)) << item.what << ": " << value;
+            EXPECT_TRUE(valid(item.allowed, value)) << item.what << ": " << value;
         }
         for (std::string_view value : item.rejected) {
-            EXPECT_FALSE(valid(item.spec, value)) << item.what << ": " << value;
+            EXPECT_FALSE(valid(item.allowed, value)) << item.what << ": " << value;
         }
     }
 }

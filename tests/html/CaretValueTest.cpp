@@ -35,7 +35,7 @@ TEST_P(CaretValueCases, FindsTheKnownValueAtTheSelection) {
     EXPECT_EQ(value->text, c.value);
     EXPECT_EQ(std::string(c.text).substr(value->span.start, value->span.end - value->span.start),
               c.value);
-    EXPECT_EQ(value->spec->link, c.link);
+    EXPECT_EQ(value->allowed->link, c.link);
 }
 
 // <a href="p.html" target=_blank>: offsets 0 '<', 9 '"', 16 '"' after the

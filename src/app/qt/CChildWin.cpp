@@ -434,7 +434,7 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
             {Cmd::FollowLink,
              [](CChildWin& w, int, CommandState& state) {
                  const std::optional<CaretValue> value = w.caretValue();
-                 state.enabled = value && value->spec->link;
+                 state.enabled = value && value->allowed->link;
              },
              [](CChildWin& w, int) { w.followLink(); }},
             {Cmd::ChooseParameter, chooseParameterState,

@@ -19,15 +19,15 @@ void CChildWin::chooseParameterState(CChildWin& window, int, CommandState& state
     if (!value) {
         return;
     }
-    if (value->spec->link) {
+    if (value->allowed->link) {
         state.enabled = true;
         state.text = QStringLiteral("Select File...\tCtrl + Shift + P");
     }
-    if (value->spec->color) {
+    if (value->allowed->color) {
         state.enabled = true;
         state.text = QStringLiteral("Choose Color...\tCtrl + Shift + P");
     }
-    if (!value->spec->values.empty()) {
+    if (!value->allowed->values.empty()) {
         state.enabled = true;
         state.text = QStringLiteral("Predefined Value...\tCtrl + Shift + P");
     }
@@ -38,14 +38,14 @@ void CChildWin::chooseParameter() {
     if (!value) {
         return;
     }
-    const CValueSpec& spec = *value->spec;
-    if (spec.link) {
+    const CValueSpec& allowed = *value->allowed;
+    if (allowed.link) {
         chooseFile();
     }
-    if (spec.color) {
+    if (allowed.color) {
         chooseColor();
     }
-    if (!spec.values.empty()) {
+    if (!allowed.values.empty()) {
         choosePredefinedValue();
     }
 }
@@ -83,7 +83,7 @@ void CChildWin::choosePredefinedValue() {
         return;
     }
     std::vector<std::string> offered;
-    for (const CTagValue& predefined : value->spec->values) {
+    for (const CTagValue& predefined : value->allowed->values) {
         offered.push_back(predefined.text);
     }
     const std::optional<std::string> chosen = services_.chooseValue(this, offered);
