@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build test test-asan test-asan-core test-tsan fuzz run bench format lint clean
+.PHONY: all deps configure build test test-asan test-asan-core test-tsan fuzz run bench package format lint clean
 
 all: build
 
@@ -61,6 +61,11 @@ run: deps build
 bench: build
 	./$(BUILD_DIR)/tagwright_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tagwright_ui_bench
+
+# The Debian package, with its dependencies computed by dpkg-shlibdeps:
+# $(BUILD_DIR)/tagwright_<version>_<arch>.deb.
+package: deps build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -137,4 +139,19 @@ TEST_F(MainWinTest, ANewKindOfChildRebuildsTheBarsInTheirRows) {
     EXPECT_TRUE(window()->toolBarBreak(tools));
     EXPECT_FALSE(window()->toolBarBreak(window()->toolBar(Cmd::FormatToolbar)));
     EXPECT_EQ(window()->findChildren<QToolBar*>().size(), 4);
+}
+
+// The window icon is the drawing the desktop menu shows; an icon that does
+// not render (a wrong resource name, no SVG support) leaves the platform's
+// blank default.
+TEST_F(MainWinTest, TheWindowIconDrawsTheApplicationIconAtEverySize) {
+    const QIcon icon = window()->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (int size : {16, 32, 256}) {
+        const QImage image = icon.pixmap(size, size).toImage();
+        ASSERT_EQ(image.size(), QSize(size, size)) << size;
+        const QColor background = image.pixelColor(size / 2, size * 13 / 16);
+        EXPECT_EQ(background.name().toStdString(), "#1f4e79") << size;
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << size;
+    }
 }
