@@ -2,6 +2,7 @@
 #include "app/qt/CEditorApp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows to the installed menu entry and its
     // icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmark.Tagwright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
 
     CEditorApp app;
     QStringList arguments = QApplication::arguments();

@@ -20,6 +20,18 @@ add_test(NAME package.ManPages
                  ${TAGWRIGHT_MAN_PAGES})
 set(PACKAGE_TESTS package.Build package.Contents package.ManPages)
 
+# The pages keep up with the programs' own option lists (no package needed).
+if(TARGET tagwright-check)
+    add_test(NAME man.CheckerOptionsDescribed
+             COMMAND bash ${PACKAGING_TESTS}/man_options.sh $<TARGET_FILE:tagwright-check>
+                     ${CMAKE_SOURCE_DIR}/man/tagwright-check.1)
+endif()
+if(TAGWRIGHT_BUILD_UI)
+    add_test(NAME man.EditorOptionsDescribed
+             COMMAND bash ${PACKAGING_TESTS}/man_options.sh $<TARGET_FILE:tagwright>
+                     ${CMAKE_SOURCE_DIR}/man/tagwright.1)
+endif()
+
 if(TAGWRIGHT_BUILD_UI)
     add_test(NAME package.DesktopEntry
              COMMAND bash ${PACKAGING_TESTS}/desktop_entry.sh ${TAGWRIGHT_PACKAGE_TEST_DIR}
