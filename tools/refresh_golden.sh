@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 cmake --build "$build" --target tagwright_core_tests
 output=$(TAGWRIGHT_REFRESH_GOLDEN=1 "$build/tests/tagwright_core_tests" \
-    --gtest_filter='*/GoldenTokens.*:*/GoldenLog.*:*/GoldenStyled.*')
+    --gtest_filter='*/GoldenTokens.*:*/GoldenLog.*:*/GoldenStyled.*:*.GoldenLinks*')
 echo "$output" | tail -n 1
 if echo "$output" | grep -q '^\[==========\] 0 tests'; then
     echo "refresh_golden.sh: no golden test ran" >&2

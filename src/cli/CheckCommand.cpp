@@ -2,6 +2,7 @@
 
 #include "cli/CheckPrinter.h"
 #include "cli/InstalledData.h"
+#include "cli/LinksCommand.h"
 #include "html/CTagData.h"
 #include "html/CodeChecker.h"
 #include "project/PathUtils.h"
@@ -14,6 +15,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tagwright-check [--tags FILE] [--colors FILE] [--format gnu|log]\n"
+    "                       (--project FILE.prj | FILE...)\n"
+    "       tagwright-check --links [--tags FILE] [--colors FILE] (--project FILE.prj | FILE)\n"
+    "       tagwright-check --broken-links [--tags FILE] [--colors FILE]\n"
     "                       (--project FILE.prj | FILE...)\n";
 
 constexpr const char* kHelp = R"(
@@ -38,6 +42,30 @@ same checker as the editor's Check Code command.
                     nothing.
   FILE...           files to check, in the order given; paths are printed
                     exactly as given.
+  --links           instead of checking, list every link target of the
+                    project's HTML files (or of the one FILE) in order of
+                    first appearance, grouped by target. A local target is
+                    shown relative to the project's folder (or FILE's), in
+                    the case it was written, with forward slashes. After each
+                    target one line per reference:
+                    <TAB>FILE[ (#BOOKMARK)]<TAB>START<TAB>END
+                    FILE relative to that folder, START and END the value's
+                    byte offsets (quotes included, CR LF read as one byte).
+                    Exit status 0; 2 and "I/O Error: PATH" on standard error
+                    when a file cannot be read (the links found before it
+                    are printed).
+  --broken-links    instead of checking, print one line per reference whose
+                    local target is missing:
+                      PATH:LINE:COLUMN: link target not found: VALUE
+                    or whose target page has no element with the bookmark's
+                    id or name:
+                      PATH:LINE:COLUMN: bookmark not found: VALUE
+                    VALUE as written. Web addresses are not fetched; a folder
+                    counts when it holds index.html or index.htm; a query
+                    ("?...") is ignored and "%XX" escapes are decoded; a
+                    value starting with "/" is taken from the project's
+                    folder (or the first FILE's). Exit status 1 when a line
+                    was printed, 0 when none, 2 when a file cannot be read.
   --help            show this text.
 
 Exit status: 0 when no error was found, 1 when at least one was, 2 when a file
@@ -80,7 +108,11 @@ int CheckCommand::withOutputChecked(int status) const {
 int CheckCommand::check(const CheckOptions& options) {
     CTagData tagData;
     std::vector<std::string> files;
-    if (!loadVocabulary(options, tagData) || !collectFiles(options, files))
+    if (!loadVocabulary(options, tagData))
+        return Failure;
+    if (options.mode != CheckOptions::Mode::Check)
+        return LinksCommand(out_, err_, tagData, htmlExtensions_).run(options);
+    if (!collectFiles(options, files))
         return Failure;
     CheckPrinter printer(out_, options.format);
     CheckFilesResult result = CheckFiles(tagData, files, printer);

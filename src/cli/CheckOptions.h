@@ -7,11 +7,14 @@
 // The command line of tagwright-check, parsed.
 struct CheckOptions {
     enum class Format { Gnu, Log };
+    // Check the code, list the links, or list the broken ones.
+    enum class Mode { Check, Links, BrokenLinks };
 
     std::optional<std::string> tagFile;
     std::optional<std::string> colorFile;
     std::optional<std::string> projectFile;
     Format format = Format::Gnu;
+    Mode mode = Mode::Check;
     std::vector<std::string> files;
     bool help = false;
 

@@ -1,5 +1,7 @@
 #include "cli/CheckOptionsParser.h"
 
+#include "cli/LinkOptions.h"
+
 namespace {
 
 // Splits "--name=value" so both spellings of an option work.
@@ -41,6 +43,8 @@ void CheckOptionsParser::take(const std::string& argument) {
         onlyFiles_ = true;
     } else if (argument == "--help" || argument == "-h") {
         options_.help = true;
+    } else if (std::optional<CheckOptions::Mode> mode = ModeOption(argument)) {
+        options_.mode = *mode;
     } else {
         option(argument);
     }
@@ -86,4 +90,6 @@ void CheckOptionsParser::validate() {
         error_ = "give either --project or files, not both";
     else if (!options_.projectFile && options_.files.empty())
         error_ = "no files to check";
+    else
+        error_ = ModeError(options_);
 }
