@@ -25,8 +25,8 @@ void ExtractLinks(const CTagData& tagData, std::string_view text, const std::str
     const std::string file = RelativePath(fullPath, base);
     ForEachLinkArgument(tagData, text, [&](const CArgToken& argument, std::string value) {
         std::string anchor;
-        const std::string linkText = LinkTextOf(std::move(value), folder, base, &anchor);
-        links.add(linkText,
-                  CLinkRef(file, std::move(anchor), argument.valueStart, argument.valueEnd));
+        const std::string linkText = LinkTextOf(value, folder, base, &anchor);
+        links.add(linkText, CLinkRef(file, std::move(anchor), argument.valueStart,
+                                     argument.valueEnd, std::move(value)));
     });
 }

@@ -5,8 +5,12 @@
 #include "html/CTagScanner.h"
 
 std::string WrittenLinkValue(std::string_view text, const CArgToken& argument) {
-    std::string_view value = AsciiText::trimTagSpace(
+    return WrittenValueOf(
         text.substr(argument.valueStart, argument.valueEnd - argument.valueStart));
+}
+
+std::string WrittenValueOf(std::string_view span) {
+    std::string_view value = AsciiText::trimTagSpace(span);
     if (!value.empty() && value.front() == '"') {
         value.remove_prefix(1);
     }

@@ -15,6 +15,8 @@ struct CArgToken;
 // and line feeds, one leading and one trailing double quote dropped, in its
 // own case.
 std::string WrittenLinkValue(std::string_view text, const CArgToken& argument);
+// The same for the text of a value span.
+std::string WrittenValueOf(std::string_view span);
 
 // Calls visit with every link argument of text and its written value, in
 // text order.

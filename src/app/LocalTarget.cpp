@@ -101,4 +101,11 @@ std::string PageOf(const std::string& path) {
     return {};
 }
 
+bool IsMissing(const std::string& listedTarget, const std::string& base) {
+    if (listedTarget.empty() || !IsLocalLink(listedTarget)) {
+        return false;
+    }
+    return PageOf(PathOf(listedTarget, base, base)).empty();
+}
+
 } // namespace LocalTarget

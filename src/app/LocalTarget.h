@@ -24,4 +24,10 @@ std::string PathOf(std::string_view value, const std::string& fileFolder,
 // folder, its index.html or index.htm; "" when there is none.
 std::string PageOf(const std::string& path);
 
+// Whether a target as the link list shows it (relative to base when local)
+// names a local file or folder that is not there. Values that are not local
+// in the list's sense, and the empty target (a page's own bookmarks), are
+// never missing.
+bool IsMissing(const std::string& listedTarget, const std::string& base);
+
 } // namespace LocalTarget

@@ -12,6 +12,7 @@
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/ErrorLogs.h"
 #include "app/qt/IPlatformServices.h"
+#include "app/qt/LinkValidation.h"
 #include "app/qt/MenuLayout.h"
 #include "dialogs/FontHtml.h"
 #include "editor/TagInsertion.h"
@@ -50,7 +51,10 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
     : QWidget(parent), app_(app), services_(services) {
     EditBoxHooks hooks;
     hooks.useMarks = [&app] { return app.state().UseMarks == 1; };
-    hooks.linkValidationOpen = [] { return false; };
+    hooks.linkValidationOpen = [&app] {
+        CMainWin* frame = app.mainWindow();
+        return frame != nullptr && frame->linkValidation().isOpen();
+    };
     hooks.showMessage = [this](const QString& text, const QString& caption) {
         services_.message(this, text, caption);
     };
@@ -165,9 +169,9 @@ bool CChildWin::saveForCommand() {
     return outcome == SaveOutcome::Saved;
 }
 
-void CChildWin::keepMarkLinks(std::shared_ptr<const ErrorLogLines> lines) {
-    if (std::find(markLinks_.begin(), markLinks_.end(), lines) == markLinks_.end()) {
-        markLinks_.push_back(std::move(lines));
+void CChildWin::keepMarkLinks(std::shared_ptr<const void> records) {
+    if (std::find(markLinks_.begin(), markLinks_.end(), records) == markLinks_.end()) {
+        markLinks_.push_back(std::move(records));
     }
 }
 

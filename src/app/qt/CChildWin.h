@@ -50,9 +50,9 @@ public:
     // Saves before a command that reads the file (Check Code): as Save does,
     // but a cancelled dialog says nothing. True when the file was written.
     bool saveForCommand();
-    // Keeps the log lines that marks in this document link to alive as
-    // long as the document is.
-    void keepMarkLinks(std::shared_ptr<const ErrorLogLines> lines);
+    // Keeps the records that marks in this document link to (log lines,
+    // link references) alive as long as the document is.
+    void keepMarkLinks(std::shared_ptr<const void> records);
     // Save As: asks for a name; the document takes it once it is written.
     void saveAs();
 
@@ -122,5 +122,5 @@ private:
         FileResult result = FileResult::Ok;
     } lastSave_;
     bool askingToReload_ = false;
-    std::vector<std::shared_ptr<const ErrorLogLines>> markLinks_;
+    std::vector<std::shared_ptr<const void>> markLinks_;
 };

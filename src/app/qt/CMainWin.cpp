@@ -11,6 +11,7 @@
 #include "app/qt/CommandRegistry.h"
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/ErrorLogs.h"
+#include "app/qt/LinkValidation.h"
 #include "app/qt/ProjectCommands.h"
 #include "editor/qt/CMyEditBox.h"
 #include "project/qt/CTreeViewFile.h"
@@ -66,6 +67,7 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
       documents_(std::make_unique<DocumentCommands>(app, *this, services)),
       errorLogs_(std::make_unique<ErrorLogs>(app, *this, services)),
       projects_(std::make_unique<ProjectCommands>(app, *this, services)),
+      linkValidation_(std::make_unique<LinkValidation>(app, *this, services)),
       browserPreview_(std::make_unique<BrowserPreview>(app, *this, services)) {
     setWindowTitle(QStringLiteral("Quillmark - Tagwright"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
@@ -497,7 +499,8 @@ bool CMainWin::isEmptyToolBar(int id) const {
 
 bool CMainWin::commandState(int id, CommandState& state) {
     if (documents_->commandState(id, state) || errorLogs_->commandState(id, state) ||
-        projects_->commandState(id, state) || browserPreview_->commandState(id, state)) {
+        projects_->commandState(id, state) || browserPreview_->commandState(id, state) ||
+        linkValidation_->commandState(id, state)) {
         return true;
     }
     return !isEmptyToolBar(id) && commandRows().state(*this, id, state);
@@ -505,7 +508,8 @@ bool CMainWin::commandState(int id, CommandState& state) {
 
 bool CMainWin::runCommand(int id) {
     return documents_->runCommand(id) || errorLogs_->runCommand(id) || projects_->runCommand(id) ||
-           browserPreview_->runCommand(id) || commandRows().run(*this, id);
+           browserPreview_->runCommand(id) || linkValidation_->runCommand(id) ||
+           commandRows().run(*this, id);
 }
 
 RecentList& CMainWin::recentFiles() const {

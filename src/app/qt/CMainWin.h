@@ -17,6 +17,7 @@ class CommandRegistry;
 class DocumentCommands;
 class BrowserPreview;
 class ErrorLogs;
+class LinkValidation;
 class ProjectCommands;
 class CTreeViewFile;
 class IPlatformServices;
@@ -51,6 +52,7 @@ public:
     DocumentCommands& documents() const { return *documents_; }
     ErrorLogs& errorLogs() const { return *errorLogs_; }
     ProjectCommands& projects() const { return *projects_; }
+    LinkValidation& linkValidation() const { return *linkValidation_; }
     BrowserPreview& browserPreview() const { return *browserPreview_; }
     // The Workspace's "Files" tab.
     CTreeViewFile* fileTree() const { return fileTree_; }
@@ -121,6 +123,7 @@ private:
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ErrorLogs> errorLogs_;
     std::unique_ptr<ProjectCommands> projects_;
+    std::unique_ptr<LinkValidation> linkValidation_;
     std::unique_ptr<BrowserPreview> browserPreview_;
     CTreeViewFile* fileTree_ = nullptr;
     CommandRegistry* commands_ = nullptr;

@@ -10,6 +10,7 @@
 #include "app/qt/CNewFileDlg.h"
 #include "app/qt/ErrorLogs.h"
 #include "app/qt/IPlatformServices.h"
+#include "app/qt/LinkValidation.h"
 #include "app/qt/ProjectCommands.h"
 #include "editor/qt/CMyEditBox.h"
 #include "project/PathUtils.h"
@@ -73,6 +74,7 @@ CChildWin* DocumentCommands::openInEditor(const std::string& path) {
         window->editor().ColorKey();
     }
     frame_.errorLogs().layMarksInto(*window);
+    frame_.linkValidation().MarkAllLinks(*window);
     frame_.UpdateRecentMenus();
     return window;
 }
