@@ -32,10 +32,11 @@ program_path=$(PATH="$ROOT/usr/bin" command -v "$program") ||
     fail "Exec names '$program', which the package does not install"
 
 e2e_start "$program_path" "$project" "^Quillmark - Tagwright$"
-# The Project menu, then its "C&lose Project".
+# The Project menu, then its "C&lose Project": "&Link Validation..." shares
+# the letter, so the letter only selects the first of them and Return runs it.
 xdotool key --delay 80 alt+p
 sleep 0.3
-xdotool key --delay 80 l
+xdotool key --delay 80 l Return
 saved() { grep -q "^PATH: $project"$'\r'"\$" "$project"; }
 wait_for saved || { cat -A "$project"; fail "the project did not open: closing it saved nothing"; }
 kill -0 "$editor_pid" 2>/dev/null || fail "the editor exited"
