@@ -2,6 +2,7 @@
 
 #include "app/LinkArguments.h"
 #include "app/LocalTarget.h"
+#include "html/AsciiText.h"
 #include "html/CArgToken.h"
 #include "html/CTagScanner.h"
 #include "html/FileText.h"
@@ -17,10 +18,11 @@ std::vector<BrokenLink> BrokenLinkFinder::find(std::string_view text, const std:
 
 void BrokenLinkFinder::check(std::string value, int start, const std::string& fullPath,
                              std::string_view text, std::vector<BrokenLink>& found) {
-    if (LocalTarget::IsWebAddress(value)) {
+    // Browsers drop the blanks around an address inside its quotes.
+    std::string file(AsciiText::trimTagSpace(value));
+    if (LocalTarget::IsWebAddress(file)) {
         return;
     }
-    std::string file = value;
     std::string bookmark;
     SplitAnchor(file, bookmark);
     // A bare "#name" (or an empty value) leads to the page itself.

@@ -62,7 +62,8 @@ TEST_F(BrokenLinkFinderTest, FolderCountsOnlyWithAnIndexPage) {
 
 TEST_F(BrokenLinkFinderTest, WebAddressesAreNeverReported) {
     EXPECT_EQ(broken("<a href=\"http://nowhere.invalid/x.html\"><a href=//cdn.invalid/x.js>"
-                     "<a href=mailto:x@y.invalid><a href=\"javascript:void(0)\">"),
+                     "<a href=mailto:x@y.invalid><a href=\"javascript:void(0)\">"
+                     "<a href=\" https://blank.invalid/ \">"),
               Lines{});
 }
 
