@@ -140,6 +140,27 @@ TEST_F(LinkValidationTest, ReturnOnAReferenceOpensItsFileWithTheValueSelected) {
     EXPECT_EQ(b->editor().model().GetSelectedText(), "\"../c.html\"");
 }
 
+TEST_F(LinkValidationTest, ReturnOnALinkOpensItsTargetOrHandsAnAddressToTheDesktop) {
+    CLinkValidator* dialog = validateProject();
+    ASSERT_NE(dialog, nullptr);
+    click(dialog->linksView(), "http://x.example/");
+    QTest::keyClick(dialog->linksView(), Qt::Key_Return);
+    EXPECT_EQ(services_->addressesOpened, QStringList{"http://x.example/"});
+    click(dialog->linksView(), "sub/b.html");
+    QTest::keyClick(dialog->linksView(), Qt::Key_Return);
+    settle();
+    EXPECT_NE(documents().findDocument(site("sub/b.html").string()), nullptr);
+}
+
+TEST_F(LinkValidationTest, ProjectWithoutHtmlFilesOpensTheDialogWithEmptyLists) {
+    files_.write("site/site.prj", "NAME: Site\r\n{\r\npics\\logo.gif\r\n}\r\n");
+    CLinkValidator* dialog = validateProject();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->linksView()->model()->rowCount(), 0);
+    QTest::mouseClick(dialog->editButton(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(LinkValidationTest, EditLinkRewritesEachReferenceFromItsOwnFolderAndMovesTheMarks) {
     CChildWin* b = open(site("sub/b.html"));
     CLinkValidator* dialog = validateProject();
