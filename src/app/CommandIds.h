@@ -52,6 +52,7 @@ inline constexpr int InsertImage = 40059;
 inline constexpr int InsertTable = 40060;
 inline constexpr int InsertFrames = 40061;
 inline constexpr int InsertAnchor = 40062;
+inline constexpr int GetCurrentTag = 40066;
 
 inline constexpr int NewProject = 40028;
 inline constexpr int OpenProject = 40032;

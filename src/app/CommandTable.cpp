@@ -65,6 +65,7 @@ constexpr CommandInfo kCommands[] = {
     {Cmd::Font, "&Font...\tCtrl + Shift + F", "Format Text", "Format Text", "Ctrl+Shift+F", "font"},
 
     {Cmd::InsertTag, "&Tag...\tCtrl + T", "Insert a tag with its arguments", "Tag", "Ctrl+T", "tag"},
+    {Cmd::GetCurrentTag, "&Get Current Tag", "Get the tag at the caret", "Get Current Tag", "", ""},
     {Cmd::InsertImage, "&Image...", "Insert an image", "Image", "", "image"},
     {Cmd::InsertTable, "Ta&ble...", "Insert a table", "Table", "", "table"},
     {Cmd::InsertFrames, "&Frames...", "Insert a frame set", "Frames", "", "frames"},

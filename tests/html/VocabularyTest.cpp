@@ -1,12 +1,17 @@
 // Properties of the shipped default vocabulary, data/Data/Tags.txt, read with
 // the editor's own tag model and checked with its own checker.
 
+#include "html/BuildTagText.h"
 #include "html/CTagData.h"
 #include "html/CodeChecker.h"
+#include "html/ColorText.h"
 #include "html/ICheckSink.h"
+#include "html/SharedArguments.h"
 
 #include <algorithm>
+#include <deque>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -183,6 +188,118 @@ TEST_F(VocabularyTest, FormatCommandsAndFontChecksClean) {
     for (int level = 1; level <= 6; ++level)
         html += "<H" + std::to_string(level) + ">h</H" + std::to_string(level) + ">\n";
     EXPECT_EQ(joined(errorsOf(html)), "");
+}
+
+// Insert Tag: every tag alone, then with one argument at a time filled in as
+// a user would (each predefined value, the colour button's texts, a link as
+// the file button writes it, a number, a percentage, a quoted text, a checked
+// box), each tag inside the tags it must stand in and closed unless its
+// closing tag is optional.
+
+// The opening tags of the shortest chain of tags that lets tag stand, outermost
+// first; the tags that may stand anywhere need none.
+std::map<std::string, std::vector<std::string>> placementChains(const CTagData& data) {
+    std::map<std::string, std::vector<std::string>> chains;
+    std::deque<const CTagDef*> reached;
+    for (const CTagDef& tag : data.tags()) {
+        if (!tag.within.empty() && tag.within.front() == "ROOT") {
+            chains[tag.name] = {};
+            reached.push_back(&tag);
+        }
+    }
+    for (; !reached.empty(); reached.pop_front()) {
+        const std::string& parent = reached.front()->name;
+        for (const CTagDef& tag : data.tags()) {
+            const bool inside = std::count(tag.within.begin(), tag.within.end(), parent) > 0;
+            if (!inside || chains.count(tag.name))
+                continue;
+            chains[tag.name] = chains[parent];
+            chains[tag.name].push_back(parent);
+            reached.push_back(&tag);
+        }
+    }
+    return chains;
+}
+
+std::vector<std::string> sampleValues(const CArgDef& argument, const ColorNames& colors) {
+    const CValueSpec& spec = argument.values;
+    std::vector<std::string> samples;
+    for (const CTagValue& value : spec.values)
+        samples.push_back(value.text);
+    if (spec.integer)
+        samples.push_back("12");
+    if (spec.percent)
+        samples.push_back("50%");
+    if (spec.color) {
+        samples.push_back(
+            ColorText::Write({0x0000FF, "", false, true}, ColorTextCaller::InsertTag));
+        const std::string name = colors.names().empty() ? "" : colors.names().front();
+        samples.push_back(ColorText::Write({0, name, true, false}, ColorTextCaller::InsertTag));
+    }
+    if (spec.url)
+        samples.push_back("../pages/page.html");
+    if (spec.string || spec.javascript || spec.image || spec.windowname || spec.font)
+        samples.push_back("\"Some text\"");
+    return samples;
+}
+
+// The words of a document type's public identifier ("\"-//W3C//DTD" ...) are
+// offered one by one as check boxes; alone, such a word opens a quote that
+// only the other words close, so it cannot check clean by itself.
+bool isQuotedPiece(const std::string& name) {
+    return std::count(name.begin(), name.end(), '"') % 2 == 1;
+}
+
+// Every text Insert Tag can build for tag from the fields: none filled, then
+// each field on its own with each of its samples.
+std::vector<std::string> insertTagTexts(const CTagDef& tag, const SharedArguments& shared,
+                                        const ColorNames& colors) {
+    const std::vector<TagArgumentField> fields = shared.fieldsOf(tag);
+    std::vector<TagArgumentValue> empty;
+    for (const TagArgumentField& field : fields)
+        empty.push_back({field.definition->name, field.kind, "", false});
+    std::vector<std::string> texts = {BuildTagText(tag.name, empty)};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (isQuotedPiece(fields[i].definition->name))
+            continue;
+        std::vector<TagArgumentValue> filled = empty;
+        if (IsFlagKind(fields[i].kind)) {
+            filled[i].checked = true;
+            texts.push_back(BuildTagText(tag.name, filled));
+            continue;
+        }
+        for (const std::string& sample : sampleValues(*fields[i].definition, colors)) {
+            filled[i].text = sample;
+            texts.push_back(BuildTagText(tag.name, filled));
+        }
+    }
+    return texts;
+}
+
+std::string placedPage(const CTagDef& tag, const std::vector<std::string>& chain,
+                       const std::vector<std::string>& texts) {
+    std::string page;
+    for (const std::string& parent : chain)
+        page += "<" + parent + ">\n";
+    for (const std::string& text : texts)
+        page += text + (tag.open ? "\n" : "</" + tag.name + ">\n");
+    for (auto parent = chain.rbegin(); parent != chain.rend(); ++parent)
+        page += "</" + *parent + ">\n";
+    return page;
+}
+
+TEST_F(VocabularyTest, EveryTagInsertTagBuildsChecksClean) {
+    const std::map<std::string, std::vector<std::string>> chains = placementChains(*data_);
+    const SharedArguments shared(*data_);
+    std::size_t texts = 0;
+    for (const CTagDef& tag : data_->tags()) {
+        const auto chain = chains.find(tag.name);
+        ASSERT_NE(chain, chains.end()) << tag.name << " can stand nowhere";
+        const std::vector<std::string> built = insertTagTexts(tag, shared, data_->colors());
+        texts += built.size();
+        EXPECT_EQ(joined(errorsOf(placedPage(tag, chain->second, built))), "") << tag.name;
+    }
+    EXPECT_GT(texts, data_->tags().size() * 100);
 }
 
 // --- value kinds ----------------------------------------------------------------

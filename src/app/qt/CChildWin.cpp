@@ -36,9 +36,7 @@
 
 namespace {
 
-const QString kTooLong =
-    QStringLiteral("The document would grow past its size limit of 1,048,574 bytes. Nothing was "
-                   "changed.");
+const QString kTooLong = QString::fromLatin1(CChildWin::TooLongMessage);
 
 bool clipboardHasText() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
@@ -443,6 +441,8 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
              [](CChildWin& w, int) { w.followLink(); }},
             {Cmd::ChooseParameter, chooseParameterState,
              [](CChildWin& w, int) { w.chooseParameter(); }},
+            {Cmd::InsertTag, nullptr, [](CChildWin& w, int) { w.openInsertTag(); }},
+            {Cmd::GetCurrentTag, nullptr, [](CChildWin&, int) {}},
         };
         for (const FormatCommand& format : AllFormatCommands()) {
             list.push_back({format.id, nullptr, [](CChildWin& w, int id) {

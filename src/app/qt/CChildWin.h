@@ -74,6 +74,12 @@ public:
     // Predefined Value as the argument at the caret takes a link, a colour
     // or one of a list of values; each choice replaces the value.
     void chooseParameter();
+    // Opens another modeless Insert Tag dialog; it inserts into whichever
+    // document is active when its buttons are clicked.
+    void openInsertTag();
+
+    static constexpr const char* TooLongMessage =
+        "The document would grow past its size limit of 1,048,574 bytes. Nothing was changed.";
 
     bool commandState(int id, CommandState& state) override;
     bool runCommand(int id) override;

@@ -14,6 +14,7 @@
 #include "app/qt/LinkValidation.h"
 #include "app/qt/ProjectCommands.h"
 #include "editor/qt/CMyEditBox.h"
+#include "html/qt/CHtmlLanguageDlg.h"
 #include "project/qt/CTreeViewFile.h"
 
 #include <QAction>
@@ -470,6 +471,8 @@ const CommandRows<CMainWin>& CMainWin::commandRows() {
              [](CMainWin& w, int) { w.mdiArea_->activateNextSubWindow(); }},
             {Cmd::TipOfTheDay, nullptr, [](CMainWin& w, int) { w.showTips(); }},
             {Cmd::About, nullptr, [](CMainWin& w, int) { CAboutDlg(&w).exec(); }},
+            {Cmd::TagData, nullptr,
+             [](CMainWin& w, int) { CHtmlLanguageDlg(w.app_.tagData(), &w).exec(); }},
         };
         for (int slot = 0; slot < kRecentCount; ++slot) {
             list.push_back({Cmd::RecentFile0 + slot, showRecentFile, openRecentFile});

@@ -74,8 +74,8 @@ MenuLayout formatMenu() {
 
 MenuLayout insertMenu() {
     return {QStringLiteral("&Insert"),
-            {cmd(Cmd::InsertTag), separator(), cmd(Cmd::InsertAnchor), cmd(Cmd::InsertImage),
-             cmd(Cmd::InsertTable), cmd(Cmd::InsertFrames)}};
+            {cmd(Cmd::InsertTag), cmd(Cmd::GetCurrentTag), separator(), cmd(Cmd::InsertAnchor),
+             cmd(Cmd::InsertImage), cmd(Cmd::InsertTable), cmd(Cmd::InsertFrames)}};
 }
 
 MenuLayout projectMenu() {
