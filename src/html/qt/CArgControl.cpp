@@ -63,6 +63,10 @@ QWidget* CArgControl::buildInput(const TagArgumentField& field) {
         combo_ = new QComboBox(cell_);
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);
+        // Long values (the event names of some lists) must not widen the
+        // column past the scrolling area.
+        combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo_->setMinimumContentsLength(8);
         for (const CTagValue& value : values.values)
             combo_->addItem(QString::fromStdString(value.text));
         combo_->setCurrentIndex(-1);

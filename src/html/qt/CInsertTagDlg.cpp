@@ -44,7 +44,7 @@ CInsertTagDlg::CInsertTagDlg(const CTagData& tags, InsertTagHooks hooks, QWidget
     fillTree();
     rebuildControls();
     updateButtons();
-    resize(720, 440);
+    resize(820, 480);
 }
 
 CInsertTagDlg::~CInsertTagDlg() = default;
@@ -146,7 +146,9 @@ bool CInsertTagDlg::selectTag(const std::string& name) {
 void CInsertTagDlg::rebuildControls() {
     controls_.clear();
     page_ = new QWidget;
-    new QGridLayout(page_);
+    auto* grid = new QGridLayout(page_);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
     const QString name = tag_ != nullptr ? QString::fromStdString(tag_->name) : QString();
     ownHeading_ = heading(QStringLiteral("Arguments of %1").arg(name), page_);
     sharedHeading_ = heading(QString::fromLatin1(SharedHeading), page_);
