@@ -11,16 +11,6 @@ TextModel modelWith(std::string_view text, int start, int end) {
     return model;
 }
 
-// "one two three" with "one" and "three" marked, the caret in "two".
-TextModel markedModel() {
-    TextModel model = modelWith("one two three", 0, 3);
-    model.MarkSelection();
-    model.SetSelection(8, 13);
-    model.MarkSelection();
-    model.SetSelection(5, 5);
-    return model;
-}
-
 struct InsertCase {
     const char* name;
     int start;
@@ -54,35 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
                       InsertCase{"ClosingAtTheStart", 0, 0, true, "</B>abcdef", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TagTextInsertion, WithMarksTheTagGoesBeforeAndTheClosingTagAfterEveryMark) {
-    TextModel model = markedModel();
-    ASSERT_EQ(TagTextInsertion::Insert(model, "<B>", true), EditResult::Done);
-    EXPECT_EQ(model.text(), "<B>one two <B>three");
-    ASSERT_EQ(TagTextInsertion::CloseTag(model, "</B>", true), EditResult::Done);
-    EXPECT_EQ(model.text(), "<B>one</B> two <B>three</B>");
-    ASSERT_EQ(model.marks().size(), 2u);
-    EXPECT_EQ(model.GetRangeText(model.marks()[0].start, model.marks()[0].end), "one");
-    EXPECT_EQ(model.GetRangeText(model.marks()[1].start, model.marks()[1].end), "three");
-}
-
 TEST(TagTextInsertion, AroundAnEmptySelectionPutsBothTagsTogether) {
     TextModel model = modelWith("ab", 1, 1);
     ASSERT_EQ(TagTextInsertion::Around(model, "<A HREF=x.html>", "A", false), EditResult::Done);
     EXPECT_EQ(model.text(), "a<A HREF=x.html></A>b");
     EXPECT_EQ(model.GetSelection().caret, 16);
-}
-
-TEST(TagTextInsertion, AroundASelectionKeepsItSelected) {
-    TextModel model = modelWith("a word b", 2, 6);
-    ASSERT_EQ(TagTextInsertion::Around(model, "<FONT SIZE=2>", "FONT", false), EditResult::Done);
-    EXPECT_EQ(model.text(), "a <FONT SIZE=2>word</FONT> b");
-    EXPECT_EQ(model.GetSelectedText(), "word");
-}
-
-TEST(TagTextInsertion, AroundWithMarksEnclosesEveryMark) {
-    TextModel model = markedModel();
-    ASSERT_EQ(TagTextInsertion::Around(model, "<I>", "I", true), EditResult::Done);
-    EXPECT_EQ(model.text(), "<I>one</I> two <I>three</I>");
 }
 
 TEST(TagTextInsertion, PastTheCapacityNothingChanges) {
