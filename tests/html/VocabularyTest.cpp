@@ -1,6 +1,8 @@
 // Properties of the shipped default vocabulary, data/Data/Tags.txt, read with
 // the editor's own tag model and checked with its own checker.
 
+#include "TempDir.h"
+#include "cli/CheckRunner.h"
 #include "html/BuildTagText.h"
 #include "html/CTagData.h"
 #include "html/CodeChecker.h"
@@ -288,18 +290,31 @@ std::string placedPage(const CTagDef& tag, const std::vector<std::string>& chain
     return page;
 }
 
+// One page per tag; the command-line checker reads them as the user's
+// files, so what it prints is what a user would see.
 TEST_F(VocabularyTest, EveryTagInsertTagBuildsChecksClean) {
     const std::map<std::string, std::vector<std::string>> chains = placementChains(*data_);
     const SharedArguments shared(*data_);
+    TempDir pages;
+    std::vector<std::string> paths;
     std::size_t texts = 0;
     for (const CTagDef& tag : data_->tags()) {
         const auto chain = chains.find(tag.name);
         ASSERT_NE(chain, chains.end()) << tag.name << " can stand nowhere";
         const std::vector<std::string> built = insertTagTexts(tag, shared, data_->colors());
         texts += built.size();
-        EXPECT_EQ(joined(errorsOf(placedPage(tag, chain->second, built))), "") << tag.name;
+        const std::string page = placedPage(tag, chain->second, built);
+        EXPECT_EQ(joined(errorsOf(page)), "") << tag.name;
+        paths.push_back(pages.write("tag" + std::to_string(paths.size()) + ".html", page));
     }
     EXPECT_GT(texts, data_->tags().size() * 100);
+#ifdef TAGWRIGHT_CHECK_BINARY
+    CheckRunner checker(pages);
+    std::vector<std::string> arguments = {"--tags", kDataDir + "Tags.txt", "--colors",
+                                          kDataDir + "Colors.txt"};
+    arguments.insert(arguments.end(), paths.begin(), paths.end());
+    EXPECT_EQ(checker.run(arguments), 0) << checker.out << checker.err;
+#endif
 }
 
 // --- value kinds ----------------------------------------------------------------

@@ -138,9 +138,13 @@ TEST_F(InsertTagTest, EachCtrlTOpensAnotherDialogOnlyWhileADocumentIsActive) {
     EXPECT_EQ(first->tagText(), "<B>");
     EXPECT_EQ(second->tagText(), "<I>");
 
+    // Done and Escape both close a dialog for good.
     click(first->doneButton());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(dialogs().size(), 1);
+    QTest::keyClick(second, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs().size(), 0);
 
     closeAll();
     EXPECT_FALSE(refreshed(Cmd::InsertTag)->isEnabled());
