@@ -11,24 +11,64 @@ namespace {
 
 using Rows = std::vector<SettingRow>;
 
-template <typename Number> SettingField numberField(Number CEditorSettings::*member) {
+// Turns a stored number into one the option can take. A settings file edited
+// by hand or damaged may hold anything; a value that means nothing to the
+// option reads as its default, so no other code ever sees it.
+using Sanitize = int (*)(int stored, int fallback);
+
+int anyNumber(int stored, int) {
+    return stored;
+}
+
+int saveClosePolicy(int stored, int fallback) {
+    return stored >= CEditorSettings::SaveCloseNo && stored <= CEditorSettings::SaveCloseAsk
+               ? stored
+               : fallback;
+}
+
+int browserChoice(int stored, int fallback) {
+    switch (stored) {
+    case CEditorSettings::BrowserNetscape:
+    case CEditorSettings::BrowserExplorer:
+    case CEditorSettings::BrowserOther:
+        return stored;
+    default:
+        return fallback;
+    }
+}
+
+// Any value but 0 has always meant "on"; it is kept as 1.
+int switchValue(int stored, int) {
+    return stored != 0 ? 1 : 0;
+}
+
+// Bits above the blue byte would not be a colour of their own.
+int colorRefValue(int stored, int fallback) {
+    return stored >= 0 && stored <= 0xFFFFFF ? stored : fallback;
+}
+
+template <typename Number>
+SettingField numberField(Number CEditorSettings::*member, int fallback, Sanitize sanitize) {
     return {[member](const CEditorSettings& settings) {
                 return SettingValue(static_cast<int>(settings.*member));
             },
-            [member](CEditorSettings& settings, const SettingValue& value) {
-                settings.*member = static_cast<Number>(std::get<int>(value));
+            [member, fallback, sanitize](CEditorSettings& settings, const SettingValue& value) {
+                settings.*member = static_cast<Number>(sanitize(std::get<int>(value), fallback));
             }};
 }
 
 // Colours are stored as the int with the same bits as their 0x00BBGGRR value.
 template <typename Number, std::size_t Count>
-SettingField elementField(std::array<Number, Count> CEditorSettings::*member, std::size_t index) {
-    return {[member, index](const CEditorSettings& settings) {
-                return SettingValue(static_cast<int>((settings.*member)[index]));
-            },
-            [member, index](CEditorSettings& settings, const SettingValue& value) {
-                (settings.*member)[index] = static_cast<Number>(std::get<int>(value));
-            }};
+SettingField elementField(std::array<Number, Count> CEditorSettings::*member, std::size_t index,
+                          int fallback, Sanitize sanitize) {
+    return {
+        [member, index](const CEditorSettings& settings) {
+            return SettingValue(static_cast<int>((settings.*member)[index]));
+        },
+        [member, index, fallback, sanitize](CEditorSettings& settings, const SettingValue& value) {
+            (settings.*member)[index] =
+                static_cast<Number>(sanitize(std::get<int>(value), fallback));
+        }};
 }
 
 SettingField textField(std::string CEditorSettings::*member) {
@@ -47,8 +87,9 @@ SettingField pathField(std::string CEditorSettings::*member) {
     return field;
 }
 
-void addNumber(Rows& rows, const char* key, int fallback, int CEditorSettings::*member) {
-    rows.push_back({SettingKeys::Options, key, fallback, numberField(member)});
+void addNumber(Rows& rows, const char* key, int fallback, int CEditorSettings::*member,
+               Sanitize sanitize = anyNumber) {
+    rows.push_back({SettingKeys::Options, key, fallback, numberField(member, fallback, sanitize)});
 }
 
 void addText(Rows& rows, const char* key, const char* fallback,
@@ -64,10 +105,11 @@ void addPath(Rows& rows, const char* key, const char* fallback,
 // "Editing 0" ... "Editing 7": one row per element, each with its default.
 template <typename Number, std::size_t Count>
 void addNumbered(Rows& rows, const char* stem, std::array<Number, Count> CEditorSettings::*member,
-                 const std::array<Number, Count>& fallbacks) {
+                 const std::array<Number, Count>& fallbacks, Sanitize sanitize) {
     for (std::size_t i = 0; i < Count; ++i) {
-        rows.push_back({SettingKeys::Options, stem + std::to_string(i),
-                        static_cast<int>(fallbacks[i]), elementField(member, i)});
+        const int fallback = static_cast<int>(fallbacks[i]);
+        rows.push_back({SettingKeys::Options, stem + std::to_string(i), fallback,
+                        elementField(member, i, fallback, sanitize)});
     }
 }
 
@@ -81,21 +123,22 @@ void addRecent(Rows& rows, const char* stem, RecentListId list) {
 Rows buildTable() {
     using S = CEditorSettings;
     Rows rows;
-    addNumber(rows, "SaveClose", S::SaveCloseAsk, &S::SaveClose);
+    addNumber(rows, "SaveClose", S::SaveCloseAsk, &S::SaveClose, saveClosePolicy);
     addNumber(rows, "NoFilelist", 5, &S::NoFilelist);
     addPath(rows, SettingKeys::TagData, "Data/Tags.txt", &S::TagData);
     addText(rows, SettingKeys::HTMLExt, "*.html;*.htm;*.shtml;*.xml", &S::HTMLExt);
     addText(rows, "OpenExt", "*.html;*.htm;*.shtml;*.xml;*.txt", &S::OpenExt);
     addText(rows, "ImageExt", "*.jpg;*.gif", &S::ImageExt);
-    addNumber(rows, "Browser", S::BrowserNetscape, &S::Browser);
+    addNumber(rows, "Browser", S::BrowserNetscape, &S::Browser, browserChoice);
     addPath(rows, "Other Browser", "", &S::OtherBrowser);
-    addNumbered(rows, "Editing ", &S::Editing, {1, 1, 1, 1, 1, 1, 1, 1});
+    addNumbered(rows, "Editing ", &S::Editing, {1, 1, 1, 1, 1, 1, 1, 1}, switchValue);
     addRecent(rows, "File ", RecentListId::Files);
     addRecent(rows, "Project ", RecentListId::Projects);
     // In the order of S::ColorIndex: Default, Tag, Argument, Parameter,
     // HiLight, Mark, Special.
     addNumbered(rows, "Color ", &S::Color,
-                {0x000000, 0xFF0000, 0x00AA00, 0x006600, 0x220000, 0x0088FF, 0x0000FF});
+                {0x000000, 0xFF0000, 0x00AA00, 0x006600, 0x220000, 0x0088FF, 0x0000FF},
+                colorRefValue);
     return rows;
 }
 

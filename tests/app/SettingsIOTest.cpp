@@ -1,5 +1,6 @@
 #include "app/SettingsIO.h"
 
+#include "CaseName.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -217,3 +218,64 @@ TEST(Settings, EveryOptionSurvivesARoundTripUnderItsOwnKey) {
     LoadSettings(store, loaded, files, projects);
     EXPECT_TRUE(fieldsOf(loaded) == fieldsOf(saved));
 }
+
+namespace {
+
+// A stored value an option cannot take, and what the option reads as.
+struct DamagedValue {
+    std::string name;
+    const char* key;
+    const char* stored;
+    int (*read)(const CEditorSettings&);
+    int expected;
+};
+
+int saveCloseOf(const CEditorSettings& s) {
+    return s.SaveClose;
+}
+int browserOf(const CEditorSettings& s) {
+    return s.Browser;
+}
+int tagColorOf(const CEditorSettings& s) {
+    return static_cast<int>(s.Color[CEditorSettings::TagColor]);
+}
+int codeHelperSwitchOf(const CEditorSettings& s) {
+    return s.Editing[CEditorSettings::CodeHelperAutomatic];
+}
+
+void PrintTo(const DamagedValue& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DamagedSettings : public ::testing::TestWithParam<DamagedValue> {};
+
+} // namespace
+
+TEST_P(DamagedSettings, ReadAsSomethingTheOptionCanTake) {
+    const DamagedValue& damaged = GetParam();
+    MemoryStore store;
+    store.values[std::string("Options/") + damaged.key] = damaged.stored;
+    CEditorSettings settings;
+    RecentList files;
+    RecentList projects;
+    LoadSettings(store, settings, files, projects);
+    EXPECT_EQ(damaged.read(settings), damaged.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, DamagedSettings,
+    ::testing::Values(DamagedValue{"SaveCloseNegative", "SaveClose", "-1", saveCloseOf, 2},
+                      DamagedValue{"SaveCloseAboveAsk", "SaveClose", "3", saveCloseOf, 2},
+                      DamagedValue{"SaveCloseHuge", "SaveClose", "2000000000", saveCloseOf, 2},
+                      DamagedValue{"SaveCloseNoKept", "SaveClose", "0", saveCloseOf, 0},
+                      DamagedValue{"BrowserNegative", "Browser", "-50", browserOf, 50},
+                      DamagedValue{"BrowserUnknown", "Browser", "52", browserOf, 50},
+                      DamagedValue{"BrowserZero", "Browser", "0", browserOf, 50},
+                      DamagedValue{"BrowserOtherKept", "Browser", "60", browserOf, 60},
+                      DamagedValue{"ColorAboveWhite", "Color 1", "16777216", tagColorOf, 0xFF0000},
+                      DamagedValue{"ColorNegative", "Color 1", "-1", tagColorOf, 0xFF0000},
+                      DamagedValue{"ColorWhiteKept", "Color 1", "16777215", tagColorOf, 0xFFFFFF},
+                      DamagedValue{"SwitchSevenIsOn", "Editing 4", "7", codeHelperSwitchOf, 1},
+                      DamagedValue{"SwitchNegativeIsOn", "Editing 4", "-1", codeHelperSwitchOf, 1},
+                      DamagedValue{"SwitchOffKept", "Editing 4", "0", codeHelperSwitchOf, 0}),
+    CaseName());
