@@ -17,8 +17,10 @@
 #include "dialogs/FontHtml.h"
 #include "editor/TagInsertion.h"
 #include "editor/TextTransforms.h"
+#include "editor/XmlDocumentType.h"
 #include "editor/qt/CFindDlg.h"
 #include "editor/qt/CMyEditBox.h"
+#include "editor/qt/EditorColorizer.h"
 #include "html/qt/CodeHelper.h"
 
 #include <QAction>
@@ -69,6 +71,11 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
     connect(editor_, &CMyEditBox::tagInfoChanged, this, &CChildWin::tagInfoChanged);
     connect(editor_, &CMyEditBox::contextMenuRequested, this, &CChildWin::showContextMenu);
     editor_->setCodeHelper(new CodeHelper(*editor_, app.tagData(), codeHelperHooks()));
+}
+
+void CChildWin::setPath(const std::string& path) {
+    path_ = path;
+    editor_->colorizer().setKeepsNameCase(IsXmlDocumentType(path));
 }
 
 CodeHelperHooks CChildWin::codeHelperHooks() {
@@ -152,7 +159,7 @@ CChildWin::SaveOutcome CChildWin::saveTo(const std::string& target) {
     if (lastSave_.result != FileResult::Ok) {
         return SaveOutcome::Failed;
     }
-    path_ = target;
+    setPath(target);
     rememberDiskTime();
     app_.recentFiles().add(path_);
     SetTitle(QString::fromStdString(path_));

@@ -37,7 +37,9 @@ public:
 
     CMyEditBox& editor() const { return *editor_; }
     const std::string& path() const { return path_; }
-    void setPath(const std::string& path) { path_ = path; }
+    // The document's file; its type decides whether colouring may change the
+    // case of names.
+    void setPath(const std::string& path);
 
     // Sets the caption, but only to the document's path or "Untitled".
     void SetTitle(const QString& text);

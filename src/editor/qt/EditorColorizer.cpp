@@ -121,7 +121,7 @@ void EditorColorizer::applyResult(const ColorJobResult& result) {
 
 ColorPassOptions EditorColorizer::options() const {
     ColorPassOptions options;
-    options.upperTagNames = settings_.isOn(CEditorSettings::UpperCaseTagNames);
-    options.upperArguments = settings_.isOn(CEditorSettings::UpperCaseArguments);
+    options.upperTagNames = !keepsNameCase_ && settings_.isOn(CEditorSettings::UpperCaseTagNames);
+    options.upperArguments = !keepsNameCase_ && settings_.isOn(CEditorSettings::UpperCaseArguments);
     return options;
 }

@@ -38,6 +38,9 @@ public:
     // Duration of the last whole-file pass in milliseconds; -1 while one is
     // pending or none has run yet.
     double lastWholeFileMilliseconds() const { return lastWholeFileMs_; }
+    // Set for a document whose names are case-sensitive (an XML type): its
+    // passes leave the case of every name as it is, whatever the switches say.
+    void setKeepsNameCase(bool keep) { keepsNameCase_ = keep; }
 
 signals:
     // The attributes (and perhaps the case of tag and argument names) of
@@ -63,4 +66,5 @@ private:
     // a newer request covers them all, as it replaces the waiting one.
     std::optional<std::pair<int, int>> dirtyLines_;
     double lastWholeFileMs_ = -1;
+    bool keepsNameCase_ = false;
 };
