@@ -66,6 +66,7 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
 }
 
 void CEditorApp::loadTagData() {
+    tagDataInUse_ = settings_.TagData;
     if (state_.InstallDir.empty()) {
         services_->message(mainWin_.get(),
                            QString::fromStdString(DataFolderNotFoundMessage(installDirLookedIn_)));

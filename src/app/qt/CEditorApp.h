@@ -43,6 +43,9 @@ public:
     RecentList& recentProjects() { return recentProjects_; }
     CMainWin* mainWindow() const { return mainWin_.get(); }
     const CTagData& tagData() const { return tagData_; }
+    // The tag data path as it was when the tag data was loaded; the settings
+    // may name another one, read at the next start.
+    const std::string& tagDataInUse() const { return tagDataInUse_; }
     // The one colouring thread every editor hands its passes to.
     ColorKeyWorker& colorWorker() const { return *colorWorker_; }
     IPlatformServices& services() const { return *services_; }
@@ -70,6 +73,7 @@ private:
     RecentList recentFiles_;
     RecentList recentProjects_;
     CTagData tagData_;
+    std::string tagDataInUse_;
     std::unique_ptr<IPlatformServices> services_;
     // Declared before the main window, so that every editor has let go of
     // the worker before it stops.

@@ -473,6 +473,7 @@ const CommandRows<CMainWin>& CMainWin::commandRows() {
             {Cmd::About, nullptr, [](CMainWin& w, int) { CAboutDlg(&w).exec(); }},
             {Cmd::TagData, nullptr,
              [](CMainWin& w, int) { CHtmlLanguageDlg(w.app_.tagData(), &w).exec(); }},
+            {Cmd::Options, nullptr, [](CMainWin& w, int) { w.showOptions(); }},
         };
         for (int slot = 0; slot < kRecentCount; ++slot) {
             list.push_back({Cmd::RecentFile0 + slot, showRecentFile, openRecentFile});

@@ -113,6 +113,8 @@ private:
     void cascade();
     void tile(Qt::Orientation stacking);
     void showTips();
+    void showOptions();
+    void optionsTookEffect();
     QWidget* barFor(int id) const;
 
     void onSubWindowActivated();

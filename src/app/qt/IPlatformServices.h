@@ -3,6 +3,7 @@
 #include "dialogs/FontChoice.h"
 #include "html/ColorChoice.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -41,6 +42,9 @@ public:
     // cancelled.
     virtual std::optional<ColorChoice> chooseColor(QWidget* owner, const ColorChoice& initial,
                                                    const ColorNames& names) = 0;
+    // The platform's colour dialog, started from initial; nothing when
+    // cancelled.
+    virtual std::optional<QColor> pickColor(QWidget* owner, const QColor& initial) = 0;
     // Choose Predefined Value among values; nothing when cancelled.
     virtual std::optional<std::string> chooseValue(QWidget* owner,
                                                    const std::vector<std::string>& values) = 0;

@@ -4,6 +4,7 @@
 #include "html/qt/CChooseColorDlg.h"
 #include "html/qt/CChooseValueDlg.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -73,6 +74,14 @@ std::optional<ColorChoice> QtPlatformServices::chooseColor(QWidget* owner,
         return std::nullopt;
     }
     return dialog.result();
+}
+
+std::optional<QColor> QtPlatformServices::pickColor(QWidget* owner, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, owner);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 std::optional<std::string> QtPlatformServices::chooseValue(QWidget* owner,

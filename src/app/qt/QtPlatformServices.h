@@ -15,6 +15,7 @@ public:
     std::optional<FontChoice> chooseFont(QWidget* owner) override;
     std::optional<ColorChoice> chooseColor(QWidget* owner, const ColorChoice& initial,
                                            const ColorNames& names) override;
+    std::optional<QColor> pickColor(QWidget* owner, const QColor& initial) override;
     std::optional<std::string> chooseValue(QWidget* owner,
                                            const std::vector<std::string>& values) override;
     bool shellOpen(const QString& path) override;

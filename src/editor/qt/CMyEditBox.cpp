@@ -518,6 +518,11 @@ void CMyEditBox::ColorKey() {
     colorizer_->ColorKey();
 }
 
+void CMyEditBox::refreshColours() {
+    colourTable_ = EditorColourTable(settings_);
+    viewport()->update();
+}
+
 void CMyEditBox::ColorKeyLine(int line) {
     colorizer_->ColorKeyLine(line);
 }

@@ -86,6 +86,9 @@ public:
 
     // Colouring.
     void ColorKey();
+    // Draws everything again in the user's colours as the settings hold them
+    // now.
+    void refreshColours();
     void ColorKeyLine(int line);
 
     // Undo, redo and marks, each followed by a recolouring and a repaint.

@@ -82,6 +82,14 @@ public:
         colorInitials.push_back(initial);
         return take(colors, std::optional<ColorChoice>());
     }
+    // The platform's colour dialog: the colour each opening started from, and
+    // the answers (cancel when empty).
+    std::vector<QColor> pickInitials;
+    std::deque<std::optional<QColor>> picks;
+    std::optional<QColor> pickColor(QWidget*, const QColor& initial) override {
+        pickInitials.push_back(initial);
+        return take(picks, std::optional<QColor>());
+    }
     // Choose Predefined Value: the values each opening offered, and the
     // answers (cancel when empty).
     std::vector<std::vector<std::string>> valueOffers;
