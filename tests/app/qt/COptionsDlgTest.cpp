@@ -193,17 +193,6 @@ INSTANTIATE_TEST_SUITE_P(Choices, OptionsSaveChoice,
                                            SaveChoiceCase{"Ask", "Ask", 2}),
                          CaseName());
 
-TEST_F(OptionsDialog, CancelDropsOnlyThePageOnShow) {
-    OptionsColorsPage* page = colors();
-    services.picks.push_back(QColor(10, 20, 30));
-    page->chooseButton(CEditorSettings::TagColor)->click();
-    browser()->otherEdit()->setText("/opt/dropped");
-    dialog.cancelButton()->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(settings.Color[CEditorSettings::TagColor], 0x1E140Au) << "the page left stays";
-    EXPECT_EQ(settings.OtherBrowser, "") << "the page on show is dropped";
-}
-
 TEST_F(OptionsDialog, DefaultRestoresTheSevenColoursOnOk) {
     for (std::uint32_t& colour : settings.Color) {
         colour = 0x123456;
@@ -330,21 +319,4 @@ TEST_F(OptionsDialog, TheTreeAndEveryPageWorkWithTheKeyboard) {
     press(Qt::Key_Space);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(settings.Editing[CEditorSettings::ColorKeyOnOpen], 0);
-}
-
-TEST_F(OptionsDialog, TheColourButtonsAreReachedByTab) {
-    dialog.categories()->setFocus();
-    QTest::keyClick(dialog.categories(), Qt::Key_End);
-    QTest::keyClick(dialog.categories(), Qt::Key_Up);
-    auto* page = qobject_cast<OptionsColorsPage*>(dialog.page());
-    ASSERT_NE(page, nullptr) << "End then Up selects Colors";
-    for (int i = 0; i <= CEditorSettings::SpecialColor; ++i) {
-        press(Qt::Key_Tab);
-    }
-    EXPECT_EQ(QApplication::focusWidget(), page->chooseButton(CEditorSettings::SpecialColor));
-    services.picks.push_back(QColor(Qt::green));
-    press(Qt::Key_Space);
-    EXPECT_EQ(page->swatch(CEditorSettings::SpecialColor)->colorRef(), 0x00FF00u);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), page->defaultButton());
 }

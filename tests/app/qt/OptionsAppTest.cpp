@@ -178,11 +178,6 @@ void PrintTo(const SwitchCase& row, std::ostream* out) {
 class OptionsSwitch : public OptionsApp, public ::testing::WithParamInterface<SwitchCase> {
 public:
     bool colouredOnOpen() { return anyColoured(open(page("<b>x</b>\n"))); }
-    bool colouredWhileTyping() {
-        CChildWin* document = newUntitled();
-        type(document, "<b>x");
-        return anyColoured(document);
-    }
     bool upperCaseTagNames() {
         return text(open(page("<b class=x>y</b>\n"))).find("<B") != std::string::npos;
     }
@@ -196,12 +191,6 @@ public:
         const bool shown = list != nullptr && list->isVisible();
         key(document, Qt::Key_Escape);
         return shown;
-    }
-    bool indentsTabs() {
-        CChildWin* document = newUntitled();
-        type(document, "\tx");
-        key(document, Qt::Key_Return);
-        return text(document) == "\tx\n\t";
     }
     bool showsToolTips() {
         CChildWin* document = open(page("<b>x</b>\n"));
@@ -239,9 +228,6 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"ColorKeyOnOpen", CEditorSettings::ColorKeyOnOpen,
                    [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).colouredOnOpen(); }},
         SwitchCase{
-            "ColorKeyWhileEditing", CEditorSettings::ColorKeyWhileEditing,
-            [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).colouredWhileTyping(); }},
-        SwitchCase{
             "UpperCaseTagNames", CEditorSettings::UpperCaseTagNames,
             [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).upperCaseTagNames(); }},
         SwitchCase{
@@ -249,8 +235,6 @@ INSTANTIATE_TEST_SUITE_P(
             [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).upperCaseArguments(); }},
         SwitchCase{"CodeHelperAutomatic", CEditorSettings::CodeHelperAutomatic,
                    [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).codeHelperOpens(); }},
-        SwitchCase{"AutoIndentTabs", CEditorSettings::AutoIndentTabs,
-                   [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).indentsTabs(); }},
         SwitchCase{"EditorToolTips", CEditorSettings::EditorToolTips,
                    [](OptionsApp& t) { return static_cast<OptionsSwitch&>(t).showsToolTips(); }}),
     CaseName());
