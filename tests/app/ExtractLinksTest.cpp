@@ -82,6 +82,15 @@ TEST_F(ExtractLinksTest, OnlyLinkArgumentsOfKnownTagsWithAValueCount) {
     EXPECT_EQ(describe(links), (Lines{"[z.gif]", "  one.html 53 58"}));
 }
 
+TEST_F(ExtractLinksTest, BinaryBytesBeforeALinkDoNotHideIt) {
+    const char bytes[] = "\0\x01\xff<b\0>\x80<a href=\"x.html\">";
+    const std::string text(bytes, sizeof bytes - 1);
+    extract(text, "one.html");
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links.links()[0].text, "x.html");
+    EXPECT_EQ(links.links()[0].refs[0].start, 16);
+}
+
 struct ValueCase {
     const char* name;
     std::string value; // written after "href="
