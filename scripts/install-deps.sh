@@ -8,7 +8,8 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
     libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    python3 python3-pyftpdlib
+    python3 python3-pyftpdlib python3-openssl python3-cryptography
+    openssh-server openssh-client
     clang-format
     xvfb xauth xdotool
     tidy python3.11-doc clang libclang-rt-14-dev

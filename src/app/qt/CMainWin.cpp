@@ -206,6 +206,7 @@ void CMainWin::createWorkspace() {
     connect(fileTree_, &CTreeViewFile::browserRequested, this,
             [this](const QString& path) { browserPreview_->launch(path.toStdString()); });
     connect(fileTree_, &CTreeViewFile::addFilesRequested, this, [this] { projects_->addFiles(); });
+    connect(fileTree_, &CTreeViewFile::uploadRequested, this, [this] { projects_->runUpload(); });
     projects_->setTree(fileTree_);
     workspace_->setWidget(workspaceTabs_);
     workspace_->setMinimumWidth(220);

@@ -10,10 +10,13 @@
 #include "app/qt/IPlatformServices.h"
 #include "project/ProjectEdits.h"
 #include "project/ProjectFile.h"
+#include "project/UploadJob.h"
 #include "project/qt/CAddFilesDlg.h"
 #include "project/qt/CNewProjectDlg.h"
 #include "project/qt/CProjectSettingsDlg.h"
 #include "project/qt/CTreeViewFile.h"
+#include "project/qt/CUploadProjectDlg.h"
+#include "project/qt/CUploadingProjectDlg.h"
 
 namespace {
 
@@ -168,6 +171,22 @@ void ProjectCommands::checkProject() {
     frame_.errorLogs().startRun(FilesWithExtension(*project(), app_.settings().HTMLExt));
 }
 
+void ProjectCommands::upload() {
+    if (project() != nullptr &&
+        CUploadProjectDlg(*project(), &frame_).exec() == QDialog::Accepted) {
+        runUpload();
+    }
+}
+
+void ProjectCommands::runUpload() {
+    if (project() == nullptr) {
+        return;
+    }
+    CUploadingProjectDlg(MakeUploadJob(*project()), CUploadingProjectDlg::systemConnection(),
+                         &frame_)
+        .exec();
+}
+
 namespace {
 
 void withProject(ProjectCommands& commands, int, CommandState& state) {
@@ -205,6 +224,7 @@ const CommandRows<ProjectCommands>& ProjectCommands::commandRows() {
             {Cmd::AddFiles, withProject, [](ProjectCommands& p, int) { p.addFiles(); }},
             {Cmd::ProjectSettings, withProject, [](ProjectCommands& p, int) { p.editSettings(); }},
             {Cmd::CheckProject, withProject, [](ProjectCommands& p, int) { p.checkProject(); }},
+            {Cmd::Upload, withProject, [](ProjectCommands& p, int) { p.upload(); }},
         };
         for (int slot = 0; slot < kRecentCount; ++slot) {
             list.push_back({Cmd::RecentProject0 + slot, showRecentProject, openRecentProject});

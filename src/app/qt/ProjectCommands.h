@@ -38,6 +38,10 @@ public:
     void editSettings();
     // Saves the open documents, then checks the project's HTML files.
     void checkProject();
+    // Lets the user choose the files to upload, then uploads them.
+    void upload();
+    // Uploads the files whose Upload flag is set.
+    void runUpload();
     // Saves the current project when it has a path; a failure is reported.
     bool saveProject();
     // Shows the current project (or none) in the tree and the menus.

@@ -28,6 +28,13 @@ CProjectSettingsDlg::CProjectSettingsDlg(CProject& project, std::function<void()
       autoUpdate_(new QCheckBox(QStringLiteral("Autodetect updates"), this)) {
     setWindowTitle(QStringLiteral("Project Settings"));
     password_->setEchoMode(QLineEdit::Password);
+    ftpServer_->setToolTip(QStringLiteral(
+        "A host name, optionally followed by :port, uploads by plain FTP, which sends the "
+        "password unencrypted.\n"
+        "ftps://host uploads by FTP over TLS and refuses a server without it.\n"
+        "sftp://host uploads over SSH.\n"
+        "The server's certificate, or its SSH host key, must be trusted by this system "
+        "(SSH: ~/.ssh/known_hosts); otherwise the upload ends with \"Failed to connect\"."));
     savePassword_->setChecked(project.SavePassword);
     autoUpdate_->setChecked(project.AutoUpdate);
 

@@ -32,6 +32,7 @@ void CTreeViewFile::buildMenu() {
         {RemoveFile, "Remove File", false},
         {CheckFile, "Check File", true},
         {OpenInBrowser, "Open File In Browser", false},
+        {UploadFile, "Upload File", false},
     };
     for (const auto& row : rows) {
         if (row.separatorBefore) {
@@ -95,6 +96,7 @@ QMenu* CTreeViewFile::contextMenuFor(QTreeWidgetItem* target) {
     menuAction(RemoveFile)->setEnabled(entry != nullptr);
     menuAction(CheckFile)->setEnabled(html);
     menuAction(OpenInBrowser)->setEnabled(html);
+    menuAction(UploadFile)->setEnabled(entry != nullptr);
     return menu_;
 }
 
@@ -162,6 +164,9 @@ void CTreeViewFile::runOnCurrent(MenuCommand command) {
     case RemoveFile:
         removeItem(item);
         return;
+    case UploadFile:
+        flagForUpload(entry);
+        return;
     case CheckFile:
     case OpenInBrowser:
         if (entry != nullptr) {
@@ -174,4 +179,14 @@ void CTreeViewFile::runOnCurrent(MenuCommand command) {
         }
         return;
     }
+}
+
+void CTreeViewFile::flagForUpload(const CProjectEntry* chosen) {
+    if (chosen == nullptr) {
+        return;
+    }
+    for (CProjectEntry& entry : project_->Files) {
+        entry.Upload = &entry == chosen;
+    }
+    emit uploadRequested();
 }

@@ -16,7 +16,7 @@ class CTreeViewFile : public QTreeWidget {
     Q_OBJECT
 
 public:
-    enum MenuCommand { AddFiles, OpenFile, RemoveFile, CheckFile, OpenInBrowser };
+    enum MenuCommand { AddFiles, OpenFile, RemoveFile, CheckFile, OpenInBrowser, UploadFile };
 
     explicit CTreeViewFile(IPlatformServices& services, QWidget* parent = nullptr);
 
@@ -37,6 +37,8 @@ signals:
     void checkRequested(const QString& fullPath);
     void browserRequested(const QString& fullPath);
     void addFilesRequested();
+    // The clicked file alone is flagged for upload.
+    void uploadRequested();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -50,6 +52,7 @@ private:
     void removeItem(QTreeWidgetItem* item);
     void confirmRemove(QTreeWidgetItem* item);
     void runOnCurrent(MenuCommand command);
+    void flagForUpload(const CProjectEntry* entry);
 
     IPlatformServices& services_;
     CProject* project_ = nullptr;
