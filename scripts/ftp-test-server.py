@@ -7,7 +7,7 @@ caller that asked for port 0 learns the port it got. Every command the
 server receives is appended to --log. The server ends by itself after
 --lifetime seconds, so a test that dies cannot leave it behind.
 
-    scripts/ftp-test-server.py --root /tmp/site --port 2121
+    scripts/ftp-test-server.py --root build/ftp-site --port 2121
 """
 
 import argparse
@@ -132,6 +132,7 @@ def make_handler(options):
 
 def main():
     options = parse_arguments()
+    os.makedirs(options.root, exist_ok=True)
     if options.tls_cert and not os.path.exists(options.tls_cert):
         make_certificate(options.tls_cert)
     authorizer = DummyAuthorizer()
@@ -143,6 +144,8 @@ def main():
     config_logging(level=logging.WARNING)
     server = FTPServer(("127.0.0.1", options.port), handler)
     print("PORT %d" % server.address[1], flush=True)
+    print("Serving %s as ftp%s://127.0.0.1:%d (login web, password web); Ctrl+C ends it."
+          % (options.root, "s" if options.tls_cert else "", server.address[1]), file=sys.stderr)
     if options.lifetime > 0:
         timer = threading.Timer(options.lifetime, lambda: os._exit(0))
         timer.daemon = True
