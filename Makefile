@@ -58,11 +58,11 @@ run: deps build
 	[ -d $(BUILD_DIR)/example-site ] || cp -r examples/site $(BUILD_DIR)/example-site
 	./$(BUILD_DIR)/tagwright $(BUILD_DIR)/example-site/site.prj $(BUILD_DIR)/example-site/index.html
 
-# A local FTP server for the example project (127.0.0.1:2121, login web,
-# password web); the uploaded site lands in $(BUILD_DIR)/ftp-site.
+# A local FTP server for the example project (127.0.0.1:2121, its login
+# "baker" with any password); the uploaded site lands in $(BUILD_DIR)/ftp-site.
 FTP_PYTHON := $(shell [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || echo python3)
 ftp-server: deps
-	$(FTP_PYTHON) scripts/ftp-test-server.py --root $(BUILD_DIR)/ftp-site --port 2121
+	$(FTP_PYTHON) scripts/ftp-test-server.py --root $(BUILD_DIR)/ftp-site --port 2121 --open-login baker
 
 bench: build
 	./$(BUILD_DIR)/tagwright_bench

@@ -2,7 +2,7 @@
 """A local FTP (or FTPS) server for trying and testing uploads.
 
 Serves --root on 127.0.0.1 for the user "web" (password "web"); "reader"
-(password "reader") may only read. Prints "PORT <n>" once it listens, so a
+(password "reader") may only read; each --open-login takes any password. Prints "PORT <n>" once it listens, so a
 caller that asked for port 0 learns the port it got. Every command the
 server receives is appended to --log. The server ends by itself after
 --lifetime seconds, so a test that dies cannot leave it behind.
@@ -39,6 +39,8 @@ def parse_arguments():
                         help="close the connection after this many bytes of a file")
     parser.add_argument("--stall-stor", action="store_true",
                         help="never answer STOR")
+    parser.add_argument("--open-login", action="append", default=[],
+                        help="a login that any password opens, such as an example project's")
     parser.add_argument("--lifetime", type=float, default=0,
                         help="seconds after which the server ends itself")
     return parser.parse_args()
@@ -130,13 +132,26 @@ def make_handler(options):
     return Handler
 
 
+class Authorizer(DummyAuthorizer):
+    def __init__(self, open_logins):
+        super().__init__()
+        self.open_logins = set(open_logins)
+
+    def validate_authentication(self, username, password, handler):
+        if username in self.open_logins:
+            return
+        super().validate_authentication(username, password, handler)
+
+
 def main():
     options = parse_arguments()
     os.makedirs(options.root, exist_ok=True)
     if options.tls_cert and not os.path.exists(options.tls_cert):
         make_certificate(options.tls_cert)
-    authorizer = DummyAuthorizer()
+    authorizer = Authorizer(options.open_login)
     authorizer.add_user("web", "web", options.root, perm="elradfmwMT")
+    for login in options.open_login:
+        authorizer.add_user(login, "", options.root, perm="elradfmwMT")
     authorizer.add_user("reader", "reader", options.root, perm="elr")
     handler = make_handler(options)
     handler.authorizer = authorizer
@@ -144,8 +159,10 @@ def main():
     config_logging(level=logging.WARNING)
     server = FTPServer(("127.0.0.1", options.port), handler)
     print("PORT %d" % server.address[1], flush=True)
-    print("Serving %s as ftp%s://127.0.0.1:%d (login web, password web); Ctrl+C ends it."
-          % (options.root, "s" if options.tls_cert else "", server.address[1]), file=sys.stderr)
+    logins = ", ".join(["web (password web)"] + [l + " (any password)" for l in options.open_login])
+    print("Serving %s as ftp%s://127.0.0.1:%d for %s; Ctrl+C ends it."
+          % (options.root, "s" if options.tls_cert else "", server.address[1], logins),
+          file=sys.stderr)
     if options.lifetime > 0:
         timer = threading.Timer(options.lifetime, lambda: os._exit(0))
         timer.daemon = True

@@ -37,7 +37,11 @@ bool takeScheme(std::string_view& text, FtpAddress& address) {
 
 bool takePort(std::string_view& text, int& port) {
     const auto colon = text.rfind(':');
-    if (colon == std::string_view::npos) {
+    // The colons of a bare IPv6 address are no port; "[::1]:2121" has one.
+    const bool bareIpv6 = text.find(':') != colon;
+    const bool bracketed = !text.empty() && text.front() == '[';
+    if (colon == std::string_view::npos || (bareIpv6 && !bracketed) ||
+        (bracketed && text[colon - 1] != ']')) {
         return true;
     }
     const std::string_view digits = text.substr(colon + 1);
@@ -67,6 +71,9 @@ std::optional<FtpAddress> ParseFtpAddress(const std::string& field) {
     if (!takePort(text, address.port) || text.empty() ||
         text.find_first_of(" \t@") != std::string_view::npos) {
         return std::nullopt;
+    }
+    if (text.size() > 2 && text.front() == '[' && text.back() == ']') {
+        text = text.substr(1, text.size() - 2);
     }
     address.host = std::string(text);
     return address;

@@ -4,6 +4,7 @@
 #include "io/FileReader.h"
 
 #include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <string_view>
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::size_t kStateFileLimit = std::size_t{16} << 20;
 
-// One line: the modification time in the file clock's ticks, a tab, RelPath.
+// One line: the modification time in nanoseconds since 1970, a tab, RelPath.
 void readLine(std::string_view line, std::map<std::string, std::int64_t>& records) {
     const auto tab = line.find('\t');
     if (tab == std::string_view::npos || tab + 1 == line.size()) {
@@ -51,7 +52,9 @@ std::optional<std::int64_t> UploadState::ModificationTime(const std::string& ful
     if (error) {
         return std::nullopt;
     }
-    return static_cast<std::int64_t>(time.time_since_epoch().count());
+    // Nanoseconds since 1970, whatever epoch the library's file clock uses.
+    const auto system = std::chrono::file_clock::to_sys(time);
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(system.time_since_epoch()).count();
 }
 
 bool UploadState::isFileUpdated(const std::string& relPath, const std::string& fullPath) const {

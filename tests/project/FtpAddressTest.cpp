@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "sftp://example.org:22/"},
                       AddressCase{"sftp://10.0.0.1:2222/www", true, S::Sftp, "10.0.0.1", 2222,
                                   "sftp://10.0.0.1:2222/"},
+                      AddressCase{"[::1]:2121", true, S::Ftp, "::1", 2121, "ftp://[::1]:2121/"},
+                      AddressCase{"fe80::1", true, S::Ftp, "fe80::1", 21, "ftp://[fe80::1]:21/"},
                       AddressCase{"", false, S::Ftp, "", 0, ""},
                       AddressCase{"ftp://", false, S::Ftp, "", 0, ""},
                       AddressCase{"http://example.org", false, S::Ftp, "", 0, ""},

@@ -43,7 +43,9 @@ CUploadingProjectDlg::CUploadingProjectDlg(UploadJob job, ConnectionFactory conn
     note_->setWordWrap(true);
     auto* form = new QFormLayout;
     form->addRow(progress_);
-    form->addRow(QStringLiteral("Now uploading:"), nowUploading_);
+    // The worker's texts say what they are ("Uploading ...", "File 1 of 3").
+    nowUploading_->setText(QStringLiteral("Now uploading:"));
+    form->addRow(QString(), nowUploading_);
     form->addRow(QString(), fileCount_);
     form->addRow(QStringLiteral("Status:"), status_);
     form->addRow(QString(), detail_);

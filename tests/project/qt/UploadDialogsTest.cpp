@@ -92,6 +92,13 @@ template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer) {
     });
 }
 
+// A test that went wrong must still end the dialog's event loop.
+void closeIfOpen(QDialog* dialog) {
+    if (dialog->isVisible()) {
+        dialog->done(QDialog::Rejected);
+    }
+}
+
 } // namespace
 
 TEST(UploadProjectDialog, ArrowsMoveTheSelectedLinesAndUploadFlagsExactlyTheChosenFiles) {
@@ -217,14 +224,18 @@ TEST_F(UploadCommandsTest, CtrlAltUAndReturnPublishTheChangedFiles) {
     QString finalStatus;
     whenShown<CUploadProjectDlg>([](CUploadProjectDlg* dialog) {
         EXPECT_EQ(listed(dialog->uploadList()), (QStringList{"index.html", "pics/logo.gif"}));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog, Qt::Key_Return);
+        EXPECT_FALSE(dialog->isVisible()) << "Return did not press Upload";
+        closeIfOpen(dialog);
     });
     whenShown<CUploadingProjectDlg>([&finalStatus](CUploadingProjectDlg* dialog) {
-        waitUntil([dialog] { return dialog->finished(); });
+        EXPECT_TRUE(waitUntil([dialog] { return dialog->finished(); }));
         finalStatus = dialog->statusLabel()->text();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        closeIfOpen(dialog);
     });
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window(), Qt::Key_U,
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window(), Qt::Key_U,
                     Qt::ControlModifier | Qt::AltModifier);
 
     EXPECT_EQ(finalStatus, "Disconnected");
@@ -247,8 +258,9 @@ TEST_F(UploadCommandsTest, UploadFileInTheProjectBarSendsTheClickedFileAlone) {
     tree->contextMenuFor(tree->filesItem()->child(1));
     ASSERT_TRUE(tree->menuAction(CTreeViewFile::UploadFile)->isEnabled());
     whenShown<CUploadingProjectDlg>([](CUploadingProjectDlg* dialog) {
-        waitUntil([dialog] { return dialog->finished(); });
+        EXPECT_TRUE(waitUntil([dialog] { return dialog->finished(); }));
         dialog->cancelButton()->click();
+        closeIfOpen(dialog);
     });
     tree->menuAction(CTreeViewFile::UploadFile)->trigger();
 
