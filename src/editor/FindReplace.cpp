@@ -124,6 +124,26 @@ bool replaceMarkSteps(Edits& edits, std::string_view addBefore, std::string_view
     return true;
 }
 
+// Without a prompt the matches are those of the text before the command:
+// the search after each replacement starts behind the inserted text, where
+// the old text goes on unchanged. The text then moves once for all of them.
+ReplaceAllResult replaceEveryMatch(EditGroup& edits, std::string_view what, std::string_view with,
+                                   bool caseSensitive) {
+    ReplaceAllResult outcome;
+    std::vector<int> matches;
+    const std::string& text = edits.model().text();
+    int from = 0;
+    while (auto match = FindReplace::findForward(text, what, from, caseSensitive)) {
+        matches.push_back(*match);
+        from = *match + toOffset(what.size());
+    }
+    outcome.result = edits.replaceEach(matches, toOffset(what.size()), with, true);
+    outcome.replaced = outcome.result == EditResult::Done ? static_cast<int>(matches.size()) : 0;
+    outcome.selection = edits.selection();
+    edits.model().SetSelection(outcome.selection.start, outcome.selection.caret);
+    return outcome;
+}
+
 } // namespace
 
 FindTextCheck FindReplace::checkFindText(std::string_view what) {
@@ -195,6 +215,8 @@ ReplaceAllResult FindReplace::ReplaceAll(TextModel& model, std::string_view what
     }
     EditGroup edits(model);
     const int findLength = toOffset(what.size());
+    if (!ask)
+        return replaceEveryMatch(edits, what, with, caseSensitive);
     int from = 0;
     while (auto match = findForward(model.text(), what, from, caseSensitive)) {
         if (ask) {

@@ -70,6 +70,7 @@ bool TextModel::OverwriteBytes(int start, std::string_view bytes) {
     }
     std::memcpy(text_.data() + start, bytes.data(), bytes.size());
     const int length = static_cast<int>(bytes.size());
+    changed_.touched(start, start + length);
     nextGeneration(start, length, length);
     return true;
 }
@@ -152,7 +153,7 @@ bool TextModel::SetAttributes(int start, int end, std::uint8_t colour) {
     if (!isRange(start, end)) {
         return false;
     }
-    std::fill(attributes_.begin() + start, attributes_.begin() + end, colour);
+    touchAttributes(start, end, colour);
     return true;
 }
 
@@ -160,7 +161,19 @@ bool TextModel::WriteAttributes(int start, std::span<const std::uint8_t> colours
     if (!fitsAt(start, colours.size())) {
         return false;
     }
-    std::copy(colours.begin(), colours.end(), attributes_.begin() + start);
+    // Only the bytes whose colour really differs count as changed, so that a
+    // recoloured region repaints no more than what looks different.
+    const auto old = attributes_.begin() + start;
+    const auto first = std::mismatch(colours.begin(), colours.end(), old).first;
+    if (first == colours.end())
+        return true;
+    const auto last = std::mismatch(colours.rbegin(), colours.rend(),
+                                    std::make_reverse_iterator(old + colours.size()))
+                          .first;
+    const int from = start + static_cast<int>(first - colours.begin());
+    const int to = start + static_cast<int>(colours.size() - (last - colours.rbegin()));
+    std::copy(first, last.base(), attributes_.begin() + from);
+    changed_.touched(from, to);
     return true;
 }
 
@@ -181,6 +194,7 @@ FileResult TextModel::LoadFile(const std::filesystem::path& path, std::string* r
     undo_.clear();
     redo_.clear();
     marks_.removeAll();
+    changed_.edited(0, oldLength, length(), true);
     nextGeneration(0, oldLength, length());
     return FileResult::Ok;
 }
@@ -258,18 +272,24 @@ void TextModel::apply(const Change& change, UndoMode mode, bool joinsStep) {
         marks_.adjustForEdit(change.start, change.end, static_cast<int>(change.text.size()),
                              change.marks == MarkEffect::Drop);
     }
+    const bool linesMoved =
+        std::count(text_.begin() + change.start, text_.begin() + change.end, '\n') !=
+        std::count(change.text.begin(), change.text.end(), '\n');
     spliceText(change.start, change.end, change.text, change.attributes);
+    changed_.edited(change.start, change.end - change.start, static_cast<int>(change.text.size()),
+                    linesMoved);
     nextGeneration(change.start, change.end - change.start, static_cast<int>(change.text.size()));
 }
 
 void TextModel::recordStep(const Change& change, UndoMode mode, bool joinsStep) {
+    fileRecord(CUndoRecord{text_.substr(change.start, change.end - change.start), change.start,
+                           static_cast<int>(change.text.size()), selection_.start, selection_.caret,
+                           change.marks == MarkEffect::Stay},
+               mode, joinsStep);
+}
+
+void TextModel::fileRecord(CUndoRecord record, UndoMode mode, bool joinsStep) {
     std::deque<UndoStep>& list = mode == UndoMode::ToRedoList ? redo_ : undo_;
-    CUndoRecord record{text_.substr(change.start, change.end - change.start),
-                       change.start,
-                       static_cast<int>(change.text.size()),
-                       selection_.start,
-                       selection_.caret,
-                       change.marks == MarkEffect::Stay};
     if (joinsStep && !list.empty()) {
         list.front().records.push_back(std::move(record));
     } else {
@@ -282,6 +302,15 @@ void TextModel::recordStep(const Change& change, UndoMode mode, bool joinsStep) 
     if (mode == UndoMode::Edit) {
         redo_.clear();
     }
+}
+
+void TextModel::touchAttributes(int start, int end, std::uint8_t colour) {
+    const auto first = std::find_if(attributes_.begin() + start, attributes_.begin() + end,
+                                    [colour](std::uint8_t old) { return old != colour; });
+    if (first == attributes_.begin() + end)
+        return;
+    std::fill(first, attributes_.begin() + end, colour);
+    changed_.touched(static_cast<int>(first - attributes_.begin()), end);
 }
 
 void TextModel::spliceText(int start, int end, std::string_view text,

@@ -2,6 +2,7 @@
 
 #include "CMarkRecord.h"
 #include "CUndoRecord.h"
+#include "ChangedBytes.h"
 #include "FileResult.h"
 #include "LineEnding.h"
 #include "MarkList.h"
@@ -51,6 +52,19 @@ public:
                             std::span<const std::uint8_t> attributes, UndoMode mode,
                             bool dropMarks);
     EditResult ReplaceRange(int start, int end, std::string_view text);
+    // One replacement of a batch: what a ReplaceRange call of it would get,
+    // start counted in the text as the earlier replacements left it.
+    struct BatchEdit {
+        int start = 0;
+        Selection selectionBefore;
+    };
+    // The same as one ReplaceRange of removed bytes at each edit's start by
+    // text, in order (the first with mode, the others continuing its step),
+    // with the selection set to each edit's selectionBefore while it is
+    // made; but the text moves once instead of once per edit. The edits must
+    // follow one another without overlapping and the result must fit.
+    void ReplaceEach(std::span<const BatchEdit> edits, int removed, std::string_view text,
+                     UndoMode mode, bool dropMarks);
     EditResult ReplaceSelection(std::string_view text, bool dropMarks = true);
     // A same-length rewrite (a case change) as one undo step: the marks stay
     // where they are, now and when the step is undone or redone.
@@ -119,6 +133,8 @@ public:
     std::uint64_t generation() const { return generation_; }
     // The change that made the current generation.
     TextChange lastChange() const { return lastChange_; }
+    // The bytes whose text or colour changed since the view last took them.
+    std::optional<ChangedBytes::Span> takeChangedBytes() { return changed_.take(); }
     LineEnding lineEnding() const { return lineEnding_; }
     void setLineEnding(LineEnding lineEnding) { lineEnding_ = lineEnding; }
 
@@ -145,6 +161,10 @@ private:
     int clampOffset(int offset) const;
     void apply(const Change& change, UndoMode mode, bool joinsStep);
     void recordStep(const Change& change, UndoMode mode, bool joinsStep);
+    void fileRecord(CUndoRecord record, UndoMode mode, bool joinsStep);
+    void touchAttributes(int start, int end, std::uint8_t colour);
+    void recordBatch(std::span<const BatchEdit> edits, int removed, int inserted, UndoMode mode,
+                     bool dropMarks);
     void spliceText(int start, int end, std::string_view text,
                     std::span<const std::uint8_t> attributes);
     void nextGeneration(int start, int removed, int inserted);
@@ -157,6 +177,7 @@ private:
     bool modified_ = false;
     std::uint64_t generation_ = 0;
     TextChange lastChange_;
+    ChangedBytes changed_;
     LineEnding lineEnding_ = LineEnding::Lf;
     std::deque<UndoStep> undo_;
     std::deque<UndoStep> redo_;
