@@ -9,6 +9,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QtMath>
@@ -39,6 +40,7 @@ CMyEditBox::~CMyEditBox() = default;
 
 void CMyEditBox::setTextFont(const QFont& font) {
     measureFont(font);
+    wholeViewChanged_ = true;
     updateVerticalThumb();
     updateHorizontalThumb();
     Refresh();
@@ -70,13 +72,6 @@ FileResult CMyEditBox::LoadFile(const std::filesystem::path& path, std::string* 
         Refresh();
     }
     return result;
-}
-
-void CMyEditBox::Refresh() {
-    // Every change of the text ends in a refresh: the range follows it here.
-    updateHorizontalRange();
-    viewport()->update();
-    emit changed();
 }
 
 // ---- view ------------------------------------------------------------------
@@ -135,11 +130,12 @@ int CMyEditBox::PointToOffset(int x, int y) const {
 }
 
 void CMyEditBox::PlaceCaret(int x, int y) {
+    viewport()->update(caretRect(caretPoint_));
     caretPoint_ = {x, y};
     // The caret shows at the text's origin too; only an off-screen point
     // hides it.
     caretHidden_ = x < 0 || y < 0;
-    viewport()->update();
+    viewport()->update(caretRect(caretPoint_));
 }
 
 bool CMyEditBox::isCaretShown() const {
@@ -481,15 +477,15 @@ void CMyEditBox::onHorizontalAction(int action) {
 
 // ---- painting ----------------------------------------------------------------
 
-void CMyEditBox::paintEvent(QPaintEvent*) {
+void CMyEditBox::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.setFont(font_);
     const ViewGeometry view = geometry();
-    EditorPainter(painter, view, model_, colourTable_, ascent_).paintText(viewport()->size());
+    EditorPainter(painter, view, model_, colourTable_, ascent_)
+        .paintText(viewport()->size(), event->rect());
     paintPreedit(painter);
     if (isCaretShown()) {
-        painter.fillRect(caretPoint_.x, caretPoint_.y, 2, lineHeight_,
-                         colourTable_.colour(Attr::Default));
+        painter.fillRect(caretRect(caretPoint_), colourTable_.colour(Attr::Default));
     }
 }
 
@@ -515,6 +511,8 @@ void CMyEditBox::focusOutEvent(QFocusEvent* event) {
 
 void CMyEditBox::ColorKey() {
     colourTable_ = EditorColourTable(settings_);
+    // The colours of the table may have changed: nothing on screen is right.
+    wholeViewChanged_ = true;
     colorizer_->ColorKey();
 }
 

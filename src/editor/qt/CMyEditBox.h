@@ -2,6 +2,7 @@
 
 #include "EditBoxHooks.h"
 #include "EditorColourTable.h"
+#include "ShownView.h"
 #include "ViewGeometry.h"
 #include "WidestLine.h"
 #include "editor/TextModel.h"
@@ -33,6 +34,7 @@ public:
     static constexpr int MinHorizontalRange = 500;
     static constexpr int AutoScrollInterval = 50; // milliseconds
     static constexpr int PageKeyLines = 15;
+    static constexpr int CaretWidth = 2; // pixels
 
     // worker is the application's colouring thread; it outlives the editor.
     CMyEditBox(const CEditorSettings& settings, const CTagData& tags, ColorKeyWorker& worker,
@@ -144,6 +146,13 @@ protected:
 
 private:
     ViewGeometry geometry() const;
+
+    // Repainting.
+    ShownView currentView() const;
+    void updateChangedRows();
+    void updateRows(int start, int end, bool toBottom);
+    int rowOf(int offset, int limit) const;
+    QRect caretRect(ViewPoint point) const;
     void measureFont(const QFont& font);
     void setTopOffset(int offset);
     int lineStartClamped(int line) const;
@@ -243,4 +252,8 @@ private:
     QBasicTimer verticalScrollTimer_;   // the auto-scroll timer 1000
     QBasicTimer horizontalScrollTimer_; // the auto-scroll timer 1001
     WidestLine widestLine_;
+    // What the last refresh showed, and whether something it does not
+    // describe (the font, the colours) changed since.
+    ShownView shown_;
+    bool wholeViewChanged_ = true;
 };

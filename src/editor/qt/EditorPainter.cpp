@@ -11,13 +11,17 @@ EditorPainter::EditorPainter(QPainter& painter, const ViewGeometry& geometry,
                              const TextModel& model, const EditorColourTable& colours, int ascent)
     : painter_(painter), geometry_(geometry), model_(model), colours_(colours), ascent_(ascent) {}
 
-void EditorPainter::paintText(QSize client) {
+void EditorPainter::paintText(QSize client, QRect dirty) {
     // Everything not covered by a run stays white: margins, the rest of each
     // row and the space below the last row.
-    painter_.fillRect(QRect(QPoint(0, 0), client), colours_.colour(Attr::White));
+    painter_.fillRect(dirty, colours_.colour(Attr::White));
+    const int bottom = std::min(client.height(), dirty.bottom() + 1);
     int lineStart = geometry_.topOffset();
-    for (int y = ViewGeometry::Margin; y < client.height() && lineStart >= 0;
-         y += geometry_.lineHeight()) {
+    for (int y = ViewGeometry::Margin; y < bottom && lineStart >= 0; y += geometry_.lineHeight()) {
+        if (y + geometry_.lineHeight() <= dirty.top()) {
+            lineStart = geometry_.nextLineStart(lineStart);
+            continue;
+        }
         lineStart = paintLine(lineStart, y, client.width());
     }
 }

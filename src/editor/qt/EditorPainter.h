@@ -2,6 +2,7 @@
 
 #include "ViewGeometry.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -18,7 +19,9 @@ public:
     EditorPainter(QPainter& painter, const ViewGeometry& geometry, const TextModel& model,
                   const EditorColourTable& colours, int ascent);
 
-    void paintText(QSize client);
+    // Only the rows that reach into dirty are drawn; the rest of the area
+    // keeps what it shows.
+    void paintText(QSize client, QRect dirty);
 
 private:
     struct Run {
