@@ -1,6 +1,7 @@
 #include "editor/ColorApply.h"
 #include "editor/ColorPass.h"
 #include "editor/ColorRegion.h"
+#include "editor/ColorResume.h"
 #include "editor/TextModel.h"
 #include "html/CTagData.h"
 
@@ -127,5 +128,34 @@ void BM_ColorPassRegion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ColorPassRegion)->Unit(benchmark::kMicrosecond);
+
+// A letter typed in the middle of the document and taken back again, each
+// recoloured by resuming the whole-file pass before it and applied.
+void BM_ColorResumeTypedCharacter(benchmark::State& state) {
+    TextModel model;
+    model.ReplaceRange(0, 0, document());
+    const ColorPass pass(tagData(), {});
+    ColorPassResult whole = *pass.run(model.text(), 0);
+    whole.generation = model.generation();
+    ColorApply::applyPass(model, whole);
+    ColorResume resume;
+    resume.reset(whole.resumePoints, model.generation());
+    const int middle = static_cast<int>(model.text().find("<p>", model.length() / 2)) + 3;
+    int bytes = 0;
+    for (auto _ : state) {
+        for (const auto& [removed, inserted] : {std::pair{0, "a"}, std::pair{1, ""}}) {
+            model.ReplaceRange(middle, middle + removed, inserted);
+            std::optional<ColorPassResult> region =
+                resume.recolour(pass, model.text(), model.lastChange());
+            region->generation = model.generation();
+            ColorApply::applyPass(model, *region);
+            resume.setGeneration(model.generation());
+            bytes += region->regionEnd() - region->regionStart;
+        }
+    }
+    state.counters["regionBytes"] =
+        benchmark::Counter(bytes / 2.0, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ColorResumeTypedCharacter)->Unit(benchmark::kMicrosecond);
 
 } // namespace

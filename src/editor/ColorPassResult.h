@@ -16,6 +16,9 @@ struct ColorPassResult {
     std::vector<std::uint8_t> attributes;
     // Name ranges that hold lower-case letters and are to be upper-cased.
     std::vector<Span> upperCase;
+    // Scan positions just after a tag, with colouring on, in order: a later
+    // pass may start at any of them instead of at the start of the text.
+    std::vector<int> resumePoints;
     // The text generation the snapshot was taken from; set by the requester.
     std::uint64_t generation = 0;
 

@@ -12,6 +12,10 @@
 class CTagScanner {
 public:
     explicit CTagScanner(std::string_view text) : text_(text) {}
+    // Starts at position, which must be where a scan from the start stood
+    // between two tags, for the tags to be the same.
+    CTagScanner(std::string_view text, int position)
+        : text_(text), position_(static_cast<size_t>(position)) {}
 
     std::optional<CTagToken> NextTag();
 

@@ -37,7 +37,8 @@ void EditorColorizer::ColorKey() {
 
 void EditorColorizer::ColorKeyLine(int line) {
     if (lastWholeFileMs_ < LocalColouringThresholdMs) {
-        ColorKey();
+        if (!colourLastEditHere())
+            ColorKey();
         return;
     }
     if (line < 0 || line >= model_.LineCount())
@@ -47,6 +48,32 @@ void EditorColorizer::ColorKeyLine(int line) {
     else
         dirtyLines_ = {line, line};
     requestRegion();
+}
+
+// One edit since the last whole-file pass: the pass is resumed around it at
+// once on this thread, with the colours a whole-file pass would give, for
+// less than handing a copy of the text to the colouring thread.
+bool EditorColorizer::colourLastEditHere() {
+    if (isBusy() || model_.generation() == 0 || !resume_.follows(model_.generation() - 1))
+        return false;
+    std::optional<ColorPassResult> region =
+        resume_.recolour(pass(), model_.text(), model_.lastChange());
+    if (!region)
+        return false;
+    region->generation = model_.generation();
+    ColorApply::applyPass(model_, *region);
+    // Upper-casing names rewrites bytes in place: the points still fit.
+    resume_.setGeneration(model_.generation());
+    emit colored(region->regionStart, region->regionEnd());
+    return true;
+}
+
+const ColorPass& EditorColorizer::pass() {
+    const ColorPassOptions wanted = options();
+    if (!pass_ || pass_->options().upperTagNames != wanted.upperTagNames ||
+        pass_->options().upperArguments != wanted.upperArguments)
+        pass_.emplace(tags_, wanted);
+    return *pass_;
 }
 
 bool EditorColorizer::isBusy() const {
@@ -113,8 +140,10 @@ void EditorColorizer::applyResult(const ColorJobResult& result) {
     if (awaited) {
         awaitedRequestId_ = 0;
         dirtyLines_.reset();
-        if (result.wholeFile)
+        if (result.wholeFile) {
             lastWholeFileMs_ = result.milliseconds;
+            resume_.reset(result.pass.resumePoints, model_.generation());
+        }
     }
     emit colored(result.pass.regionStart, result.pass.regionEnd());
 }

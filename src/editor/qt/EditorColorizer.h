@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ColorPass.h"
+#include "editor/ColorResume.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,7 +32,8 @@ public:
     // A whole-file pass.
     void ColorKey();
     // A local pass around one line (automatic colouring while typing); a
-    // whole-file pass when the last one was fast.
+    // whole-file pass when the last one was fast, which after a single edit
+    // is resumed around the edit, on this thread, instead of run again.
     void ColorKeyLine(int line);
     // A pass is pending or running.
     bool isBusy() const;
@@ -48,6 +50,8 @@ signals:
     void colored(int start, int end);
 
 private:
+    bool colourLastEditHere();
+    const ColorPass& pass();
     void requestWholeFile();
     void requestRegion();
     void send(ColorJob job);
@@ -67,4 +71,8 @@ private:
     std::optional<std::pair<int, int>> dirtyLines_;
     double lastWholeFileMs_ = -1;
     bool keepsNameCase_ = false;
+    // Where the last whole-file pass may be resumed after an edit, and the
+    // pass that resumes it.
+    ColorResume resume_;
+    std::optional<ColorPass> pass_;
 };
