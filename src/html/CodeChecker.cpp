@@ -2,9 +2,10 @@
 
 #include "html/CTagDef.h"
 #include "html/DocumentChecker.h"
-#include "html/FileText.h"
+#include "html/ParallelFileCheck.h"
 
-#include <optional>
+#include <algorithm>
+#include <thread>
 
 SuspendState SuspendKind(const CTagDef& tag) {
     if (tag.suspend)
@@ -21,18 +22,8 @@ int CheckDocument(const CTagData& tagData, const std::string& path, std::string_
 }
 
 CheckFilesResult CheckFiles(const CTagData& tagData, const std::vector<std::string>& paths,
-                            ICheckSink& sink) {
-    CheckFilesResult result;
-    for (const std::string& path : paths) {
-        std::optional<std::string> text = ReadFileText(path, &result.failedReason);
-        if (!text) {
-            result.ioError = true;
-            result.failedPath = path;
-            return result;
-        }
-        sink.beginDocument(path, *text);
-        result.errorCount += CheckDocument(tagData, path, *text, sink);
-        sink.addLine(CErrorLine{});
-    }
-    return result;
+                            ICheckSink& sink, const std::function<bool()>& stopRequested) {
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const auto threads = static_cast<unsigned>(std::min<std::size_t>(cores, paths.size()));
+    return ParallelFileCheck(tagData, paths, threads).run(sink, stopRequested);
 }

@@ -4,6 +4,7 @@
 #include "html/ICheckSink.h"
 #include "html/SuspendState.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ int CheckDocument(const CTagData& tagData, const std::string& path, std::string_
 // Reads and checks each file in order, each followed by an empty separator
 // line. The first file that cannot be read stops the run; the caller reports
 // "I/O Error" for result.failedPath; result.failedReason says why. A folder,
-// FIFO or device in the list fails like an unreadable file.
+// FIFO or device in the list fails like an unreadable file. Several files
+// are checked at once on all cores; the sink still gets every line in order
+// on the calling thread. stopRequested, when given, is asked before each
+// file and ends the run there.
 CheckFilesResult CheckFiles(const CTagData& tagData, const std::vector<std::string>& paths,
-                            ICheckSink& sink);
+                            ICheckSink& sink, const std::function<bool()>& stopRequested = {});

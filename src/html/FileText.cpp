@@ -2,6 +2,8 @@
 
 #include "io/FileReader.h"
 
+#include <cstring>
+
 std::optional<std::string> ReadFileText(const std::string& path, std::string* reason) {
     FileReader::Contents file = FileReader::read(path, FileReader::kDataFileLimit);
     if (reason != nullptr) {
@@ -14,16 +16,26 @@ std::optional<std::string> ReadFileText(const std::string& path, std::string* re
     return std::move(file.bytes);
 }
 
+// Most files have no CR at all: they are searched for one and left alone.
+// Otherwise the stretches between CRs move down with one copy each.
 void NormalizeLineEnds(std::string& text) {
-    size_t out = 0;
-    for (size_t in = 0; in < text.size(); ++in) {
-        char c = text[in];
-        if (c == '\r') {
-            c = '\n';
-            if (in + 1 < text.size() && text[in + 1] == '\n')
-                ++in;
-        }
-        text[out++] = c;
+    const char* data = text.data();
+    const size_t size = text.size();
+    const void* found = std::memchr(data, '\r', size);
+    if (found == nullptr)
+        return;
+    size_t out = static_cast<size_t>(static_cast<const char*>(found) - data);
+    size_t in = out;
+    while (in < size) {
+        // text[in] is a CR: it becomes a line feed, eating a line feed after it.
+        text[out++] = '\n';
+        in += (in + 1 < size && text[in + 1] == '\n') ? 2 : 1;
+        const void* next = std::memchr(data + in, '\r', size - in);
+        const size_t stop =
+            next == nullptr ? size : static_cast<size_t>(static_cast<const char*>(next) - data);
+        std::memmove(text.data() + out, data + in, stop - in);
+        out += stop - in;
+        in = stop;
     }
     text.resize(out);
 }

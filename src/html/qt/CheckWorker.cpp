@@ -33,25 +33,13 @@ void CheckWorker::start() {
     thread_ = std::thread([this] { run(); });
 }
 
-// Files are checked one at a time so that a closed window stops the run
-// before the next file rather than after the whole list.
+// The run asks before each file whether the window still wants it, so that
+// a closed window stops it before the next file rather than after the list.
 void CheckWorker::run() {
     CheckLineBatcher batcher([this](std::vector<CErrorLine> lines) { post(std::move(lines)); },
                              kBatchLines, kBatchWait);
-    CheckFilesResult total;
-    for (const std::string& path : paths_) {
-        if (stopRequested_) {
-            break;
-        }
-        const CheckFilesResult one = CheckFiles(tagData_, {path}, batcher);
-        total.errorCount += one.errorCount;
-        if (one.ioError) {
-            total.ioError = true;
-            total.failedPath = one.failedPath;
-            total.failedReason = one.failedReason;
-            break;
-        }
-    }
+    const CheckFilesResult total =
+        CheckFiles(tagData_, paths_, batcher, [this] { return stopRequested_.load(); });
     batcher.flush();
     postFinished(total);
 }
