@@ -62,15 +62,19 @@ void BM_TypedCharacterUntilRepainted(benchmark::State& state) {
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
     const int middle = e.box->model().length() / 2;
     e.box->SelectAndShow(middle, middle);
+    double paintedRows = 0;
     for (auto _ : state) {
         QTest::keyClick(e.box.get(), Qt::Key_A);
         e.waitForColouring();
-        e.paint();
+        paintedRows += e.showUpdates() / e.box->lineHeight();
         state.PauseTiming();
         QTest::keyClick(e.box.get(), Qt::Key_Backspace);
         e.waitForColouring();
+        e.showUpdates();
         state.ResumeTiming();
     }
+    state.counters["paintedRows"] =
+        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_TypedCharacterUntilRepainted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -80,13 +84,17 @@ void BM_TypedCharacterWithoutColouring(benchmark::State& state) {
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 0;
     const int middle = e.box->model().length() / 2;
     e.box->SelectAndShow(middle, middle);
+    double paintedRows = 0;
     for (auto _ : state) {
         QTest::keyClick(e.box.get(), Qt::Key_A);
-        e.paint();
+        paintedRows += e.showUpdates() / e.box->lineHeight();
         state.PauseTiming();
         QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        e.showUpdates();
         state.ResumeTiming();
     }
+    state.counters["paintedRows"] =
+        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_TypedCharacterWithoutColouring)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -101,13 +109,17 @@ void BM_TypedCharacterAtTheEndOfAOneLineMegabyte(benchmark::State& state) {
     model.ReplaceRange(0, model.length(), line);
     e.box->SelectAndShow(model.length(), model.length());
     QTest::keyClick(e.box.get(), Qt::Key_End);
+    double paintedRows = 0;
     for (auto _ : state) {
         QTest::keyClick(e.box.get(), Qt::Key_A);
-        e.paint();
+        paintedRows += e.showUpdates() / e.box->lineHeight();
         state.PauseTiming();
         QTest::keyClick(e.box.get(), Qt::Key_Backspace);
+        e.showUpdates();
         state.ResumeTiming();
     }
+    state.counters["paintedRows"] =
+        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
     state.counters["scrolled"] = e.box->horizontalScroll();
 }
 BENCHMARK(BM_TypedCharacterAtTheEndOfAOneLineMegabyte)

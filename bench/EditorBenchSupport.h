@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
@@ -92,6 +93,27 @@ struct Editor {
 
     // The text area (and whatever shows over it) as the screen shows it.
     void paint() { box->viewport()->render(&image); }
+
+    // Paints what the editor asked to be repainted, as the next frame on
+    // the screen would: only the changed rows go through the painter.
+    // Returns the height of the text area painted, in pixels.
+    int showUpdates() {
+        PaintCounter counter;
+        box->viewport()->installEventFilter(&counter);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        box->viewport()->removeEventFilter(&counter);
+        return counter.height;
+    }
+
+private:
+    struct PaintCounter : QObject {
+        int height = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                height += static_cast<QPaintEvent*>(event)->region().boundingRect().height();
+            return false;
+        }
+    };
 };
 
 } // namespace EditorBench

@@ -14,6 +14,7 @@ PACKAGES=(
     xvfb xauth xdotool
     tidy python3.11-doc clang libclang-rt-14-dev
     dpkg-dev librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
+    featherpad valgrind
 )
 
 missing=()

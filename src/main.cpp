@@ -1,5 +1,6 @@
 #include "app/ProgramInfo.h"
 #include "app/qt/CEditorApp.h"
+#include "app/qt/FirstPaintReporter.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quillmark.Tagwright"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tagwright.svg")));
 
+    FirstPaintReporter::installIfAsked();
     CEditorApp app;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

@@ -1,0 +1,79 @@
+#!/bin/bash
+# Resident size of tagwright under Xvfb: started on nothing, on one page of
+# 1,000,000 bytes, and on twenty pages of 50,000 bytes, each read from
+# /proc once the documents are painted and the colouring has settled.
+#
+# usage: bench/memory.sh [BUILD_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$root/build"}
+editor="$build/tagwright"
+[ -x "$editor" ] || { echo "missing: $editor" >&2; exit 2; }
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+server=""
+cleanup() {
+    [ -n "$server" ] && kill "$server" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=""
+for number in $(shuf -i 200-400 -n 20); do
+    [ -e "/tmp/.X11-unix/X$number" ] && continue
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 100); do
+        DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        display=":$number"
+        break
+    fi
+    kill "$server" 2>/dev/null || true
+    server=""
+done
+[ -n "$display" ] || { echo "no display could be started" >&2; exit 2; }
+export DISPLAY=$display
+
+# The example site's pages one after another, cut to the given size.
+page() {
+    local bytes=$1 out=$2
+    : >"$out"
+    while [ "$(wc -c <"$out")" -lt "$bytes" ]; do
+        find "$root/examples/site" -name '*.html' -print0 | sort -z | xargs -0 cat >>"$out"
+    done
+    truncate -s "$bytes" "$out"
+}
+
+page 1000000 "$work/megabyte.html"
+small=()
+for i in $(seq -w 1 20); do
+    page 50000 "$work/page$i.html"
+    small+=("$work/page$i.html")
+done
+
+# Resident kilobytes of tagwright started on the given files.
+resident() {
+    local home="$work/home-$RANDOM" pid
+    mkdir -p "$home"
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" TAGWRIGHT_REPORT_FIRST_PAINT=1 \
+        "$editor" "$@" 2>"$home/err" >/dev/null &
+    pid=$!
+    for _ in $(seq 3000); do
+        grep -q '^first paint' "$home/err" && break
+        sleep 0.01
+    done
+    sleep 2 # the colouring of every document ends
+    awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+printf 'no document:            %6d kB resident\n' "$(resident)"
+printf 'one 1,000,000-byte page: %6d kB resident\n' "$(resident "$work/megabyte.html")"
+printf 'twenty 50,000-byte pages: %6d kB resident\n' "$(resident "${small[@]}")"
