@@ -72,8 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Quillmark Tagwright edits HTML source in a desktop window: it colours tags,\n"
     "arguments and values, checks documents and whole sites against a plain-text\n"
     "tag vocabulary, offers completions, keeps projects of a site's files and\n"
-    "uploads the changed ones by FTP. tagwright-check runs the same checker\n"
-    "from a terminal or a CI job.")
+    "uploads the changed ones by FTP, FTPS or SFTP. tagwright-check runs the\n"
+    "same checker from a terminal or a CI job.")
 string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
