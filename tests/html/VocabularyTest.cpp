@@ -3,6 +3,10 @@
 
 #include "TempDir.h"
 #include "cli/CheckRunner.h"
+#include "dialogs/AnchorHtml.h"
+#include "dialogs/FramesHtml.h"
+#include "dialogs/ImageHtml.h"
+#include "dialogs/TableHtml.h"
 #include "html/BuildTagText.h"
 #include "html/CTagData.h"
 #include "html/CodeChecker.h"
@@ -420,5 +424,101 @@ TEST_F(VocabularyTest, DocumentTypeDeclarationsCheckClean) {
                               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n")),
               "");
 }
+
+// --- what the insert dialogs write -------------------------------------------------
+
+std::string anchorTexts(const CTagData& data) {
+    std::string html = AnchorHtml::Element({}) + "\n" + AnchorHtml::Element({"", "", "top", ""}) +
+                       "\n" + AnchorHtml::Element({"sub/page.html", "", "", "caption"}) + "\n";
+    for (const std::string& target : data.GetValueNames("A", "TARGET"))
+        html += AnchorHtml::Element({"../up/page.html#part", target, "n", "caption"}) + "\n";
+    return html;
+}
+
+std::string imageTexts(const CTagData& data) {
+    std::string html = ImageHtml::Build({}) + "\n";
+    for (const std::string& align : data.GetValueNames("IMG", "ALIGN")) {
+        for (const std::string& suppress : data.GetValueNames("IMG", "SUPPRESS")) {
+            ImageFields fields{"img/a b.gif", "img/low.gif", "A cat", "cat", align,
+                               suppress,      "100",         "50%",   "0",   "2",
+                               "3",           "#map",        true};
+            html += ImageHtml::Build(fields) + "\n";
+        }
+    }
+    return html;
+}
+
+std::string tableTexts(const CTagData& data) {
+    ColorChoice blue;
+    blue.value = 0x0000FF;
+    ColorChoice named;
+    named.name = "Navy";
+    named.byName = true;
+    std::string html;
+    const auto add = [&html](const TableFields& fields, std::string_view clipboard) {
+        html += TableHtml::Build(fields, 1, clipboard, std::size_t{1048574}).value();
+        html += "\n";
+    };
+    add({}, "");
+    for (const std::string& align : data.GetValueNames("TABLE", "ALIGN")) {
+        add({"3", "2", align, "1", "2", ColorText::Write(blue, ColorTextCaller::InsertTable), "100",
+             "80%", "4", "5", "", "", false},
+            "");
+    }
+    for (const std::string& align : data.GetValueNames("CAPTION", "ALIGN")) {
+        add({"", "", "", "", "", ColorText::Write(named, ColorTextCaller::InsertTable), "", "", "",
+             "", "Prices", align, true},
+            "a\tb\tc\nd\te\tf\ng\th");
+    }
+    add({"", "", "", "", "", "", "", "", "", "", "", "", true}, "");
+    return html;
+}
+
+std::string framesTexts(const CTagData& data) {
+    ColorChoice blue;
+    blue.value = 0x0000FF;
+    std::string html = FramesHtml::Build({}, 0) + "\n";
+    for (const std::string& border : data.GetValueNames("FRAMESET", "FRAMEBORDER")) {
+        FramesFields fields;
+        fields.setColCount(3);
+        fields.setRowCount(2);
+        fields.colWidths = {"100", "", "20%"};
+        fields.rowHeights = {"", "80"};
+        fields.frameBorder = border;
+        fields.border = "2";
+        fields.borderColor = ColorText::Write(blue, ColorTextCaller::InsertFrames);
+        html += FramesHtml::Build(fields, 1) + "\n";
+    }
+    FramesFields single;
+    single.setColCount(1);
+    html += FramesHtml::Build(single, 0) + "\n";
+    return html;
+}
+
+std::string insertDialogTexts(const CTagData& data) {
+    return anchorTexts(data) + imageTexts(data) + tableTexts(data) + framesTexts(data);
+}
+
+TEST_F(VocabularyTest, EveryTextTheInsertDialogsWriteChecksClean) {
+    const std::string html = insertDialogTexts(*data_);
+    EXPECT_NE(html.find("BGCOLOR=#0000ff"), std::string::npos);
+    EXPECT_NE(html.find("<FRAMESET COLS=\"100, *, 20%\" ROWS=\"*, 80\""), std::string::npos);
+    EXPECT_EQ(joined(errorsOf(html)), "");
+}
+
+#ifdef TAGWRIGHT_CHECK_BINARY
+// The same texts through the command-line checker, as a user checks a page
+// the editor wrote.
+TEST_F(VocabularyTest, TheCommandLineCheckerFindsNothingInTheInsertDialogsTexts) {
+    TempDir dir;
+    const std::string page = dir.write("inserted.html", insertDialogTexts(*data_)).string();
+    CheckRunner checker(dir);
+    EXPECT_EQ(
+        checker.run({"--tags", kDataDir + "Tags.txt", "--colors", kDataDir + "Colors.txt", page}),
+        0)
+        << checker.out << checker.err;
+    EXPECT_EQ(checker.out, "");
+}
+#endif
 
 } // namespace
