@@ -450,6 +450,10 @@ const CommandRows<CChildWin>& CChildWin::commandRows() {
              [](CChildWin& w, int) { w.chooseParameter(); }},
             {Cmd::InsertTag, nullptr, [](CChildWin& w, int) { w.openInsertTag(); }},
             {Cmd::GetCurrentTag, nullptr, [](CChildWin&, int) {}},
+            {Cmd::InsertAnchor, nullptr, [](CChildWin& w, int) { w.insertAnchor(); }},
+            {Cmd::InsertImage, nullptr, [](CChildWin& w, int) { w.insertImage(); }},
+            {Cmd::InsertTable, nullptr, [](CChildWin& w, int) { w.insertTable(); }},
+            {Cmd::InsertFrames, nullptr, [](CChildWin& w, int) { w.insertFrames(); }},
         };
         for (const FormatCommand& format : AllFormatCommands()) {
             list.push_back({format.id, nullptr, [](CChildWin& w, int id) {

@@ -13,6 +13,7 @@
 
 class CEditorApp;
 struct CodeHelperHooks;
+enum class ColorTextCaller;
 class CMyEditBox;
 class ErrorLogLines;
 class ErrorLogs;
@@ -105,6 +106,19 @@ private:
     void saveCommand();
     void closeWindow();
     void runFont(bool useMarks);
+    // Insert Anchor, Image, Table and Frames: a dialog, then its text over
+    // the selection.
+    void insertAnchor();
+    void insertImage();
+    void insertTable();
+    void insertFrames();
+    QString browseLink(unsigned filterFlags);
+    std::optional<QString> chooseInsertColour(ColorTextCaller caller);
+    // Selects [start, caret) held to the end of what was inserted at from,
+    // colours, redraws and gives the editor the focus; or says why nothing
+    // was inserted.
+    void showInserted(EditResult result, int from, std::size_t inserted, int start, int caret,
+                      bool wholeText);
     void openFind();
     // Shows what an edit command came to: a refusal, or the new text
     // recoloured with its selection.

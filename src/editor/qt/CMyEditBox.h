@@ -110,6 +110,8 @@ public:
     void CopyPlainText();
     void DeleteSelection();
     void CopyToClipboard(std::string_view text);
+    // The clipboard's text as Paste would insert it: line feeds only.
+    std::string clipboardBytes() const;
 
     // The description of the tag or mark at offset, as the status bar shows it.
     QString tagInfoAt(int offset) const;
@@ -220,7 +222,6 @@ private:
     bool showToolTip(QEvent* event);
 
     // Clipboard helpers.
-    std::string clipboardBytes() const;
     void message(const QString& text, const QString& caption);
     bool useMarks() const;
 
