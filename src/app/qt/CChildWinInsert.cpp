@@ -18,7 +18,23 @@
 #include "html/ColorText.h"
 #include "project/PathUtils.h"
 
+#include <QDialog>
 #include <algorithm>
+
+namespace {
+
+// Without a window manager (an X server on its own) nothing gives the main
+// window back its activation when the dialog closes, and its menus and
+// command keys would stop answering.
+bool accepted(QDialog& dialog) {
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (QWidget* owner = dialog.parentWidget()) {
+        owner->window()->activateWindow();
+    }
+    return ok;
+}
+
+} // namespace
 
 // Relative to the document's folder with "/", as links are written; an
 // untitled document has no folder, so the link is the whole path.
@@ -72,7 +88,7 @@ void CChildWin::insertAnchor() {
     CInsertAnchorDlg dialog(
         model.GetSelectedText(), useMarks, app_.tagData().GetValueNames("A", "TARGET"),
         projectLinks, [this] { return browseLink(FilterHtml | FilterAll); }, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!accepted(dialog)) {
         return;
     }
     const AnchorFields fields = dialog.fields();
@@ -96,7 +112,7 @@ void CChildWin::insertImage() {
     CInsertImageDlg dialog(
         tags.GetValueNames("IMG", "ALIGN"), tags.GetValueNames("IMG", "SUPPRESS"),
         [this] { return browseLink(FilterImages | FilterAll); }, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!accepted(dialog)) {
         return;
     }
     const std::string tag = ImageHtml::Build(dialog.fields());
@@ -111,7 +127,7 @@ void CChildWin::insertTable() {
     CInsertTableDlg dialog(
         tags.GetValueNames("TABLE", "ALIGN"), tags.GetValueNames("CAPTION", "ALIGN"),
         [this] { return chooseInsertColour(ColorTextCaller::InsertTable); }, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!accepted(dialog)) {
         return;
     }
     const TableFields fields = dialog.fields();
@@ -134,7 +150,7 @@ void CChildWin::insertFrames() {
     CInsertFramesDlg dialog(
         app_.tagData().GetValueNames("FRAMESET", "FRAMEBORDER"),
         [this] { return chooseInsertColour(ColorTextCaller::InsertFrames); }, this);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (!accepted(dialog)) {
         return;
     }
     TextModel& model = editor_->model();
