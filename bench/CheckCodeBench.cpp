@@ -62,6 +62,7 @@ struct Program {
         : app(std::make_unique<QSettings>(dir.filePath(QStringLiteral("Tagwright.conf")),
                                           QSettings::IniFormat)) {
         app.setFoundInstallDir(QStringLiteral(TAGWRIGHT_BUILD_DATA_DIR "/"));
+        app.setRecoveryRoot(dir.filePath(QStringLiteral("recovery")));
         app.InitInstance({});
         const std::string path = dir.filePath(QStringLiteral("page.html")).toStdString();
         std::ofstream(path, std::ios::binary) << pageWithErrors();

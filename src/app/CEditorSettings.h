@@ -48,6 +48,8 @@ struct CEditorSettings {
     std::array<std::uint32_t, kColorCount> Color{}; // by ColorIndex
     int Browser{};
     std::string OtherBrowser;
+    int LineNumbers{};   // 1: a gutter with line numbers left of the text
+    int ReopenSession{}; // 1: a start without a file reopens the last session
 
     bool isOn(EditingSwitch which) const { return Editing[which] != 0; }
 };

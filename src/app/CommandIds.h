@@ -77,6 +77,7 @@ inline constexpr int ToolsToolbar = 40115;
 inline constexpr int ProjectToolbar = 40114;
 inline constexpr int ProjectBar = 40046;
 inline constexpr int StatusBar = 59393;
+inline constexpr int LineNumbers = 40190;
 
 inline constexpr int Cascade = 57650;
 inline constexpr int TileHorizontal = 57651;

@@ -94,6 +94,7 @@ constexpr CommandInfo kCommands[] = {
     {Cmd::ProjectToolbar, "Pro&ject Toolbar\tAlt + 3", "Show or hide the project toolbar", "Project Toolbar", "Alt+3", ""},
     {Cmd::ProjectBar, "P&roject\tAlt + 4", "Show or hide the project bar", "Project", "Alt+4", ""},
     {Cmd::StatusBar, "Status&bar\tAlt + 5", "Show or hide the status bar", "Status Bar", "Alt+5", ""},
+    {Cmd::LineNumbers, "&Line Numbers", "Show or hide line numbers left of the text", "Line Numbers", "", ""},
 
     {Cmd::Cascade, "&Cascade", "Arrange windows so they overlap", "Cascade", "", ""},
     {Cmd::TileHorizontal, "Tile &Horizontal", "Arrange windows as non-overlapping tiles", "Tile Horizontal", "", ""},

@@ -139,6 +139,9 @@ Rows buildTable() {
     addNumbered(rows, "Color ", &S::Color,
                 {0x000000, 0xFF0000, 0x00AA00, 0x006600, 0x220000, 0x0088FF, 0x0000FF},
                 colorRefValue);
+    // Options of this program's own, after the ones every version stores.
+    addNumber(rows, "LineNumbers", 0, &S::LineNumbers, switchValue);
+    addNumber(rows, "ReopenSession", 1, &S::ReopenSession, switchValue);
     return rows;
 }
 

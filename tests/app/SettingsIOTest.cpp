@@ -75,6 +75,8 @@ TEST(Settings, MissingValuesTakeTheirDefaults) {
     CEditorSettings settings;
     settings.SaveClose = 0;
     settings.Color[3] = 0x123456;
+    settings.LineNumbers = 1;
+    settings.ReopenSession = 0;
     RecentList files;
     RecentList projects;
     LoadSettings(store, settings, files, projects);
@@ -88,6 +90,8 @@ TEST(Settings, MissingValuesTakeTheirDefaults) {
     EXPECT_EQ(settings.Browser, 50);
     EXPECT_EQ(settings.OtherBrowser, "");
     EXPECT_EQ(settings.Editing, defaults.Editing);
+    EXPECT_EQ(settings.LineNumbers, 0);
+    EXPECT_EQ(settings.ReopenSession, 1);
     EXPECT_EQ(settings.Color, (std::array<std::uint32_t, 7>{0x000000, 0xFF0000, 0x00AA00, 0x006600,
                                                             0x220000, 0x0088FF, 0x0000FF}));
     EXPECT_EQ(files.size(), 0u);
@@ -116,6 +120,8 @@ TEST(Settings, SaveWritesEveryValueInOrderAndOnlyTheListedRecentSlots) {
     for (int i = 0; i < 7; ++i) {
         expected.push_back("Options/Color " + std::to_string(i));
     }
+    expected.push_back("Options/LineNumbers");
+    expected.push_back("Options/ReopenSession");
     EXPECT_EQ(store.writes, expected);
     EXPECT_EQ(store.values["Recent/File 0"], "/a.html");
     EXPECT_EQ(store.values["Recent/File 4"], "/old.html");
@@ -131,6 +137,8 @@ TEST(Settings, RoundTripKeepsEveryChangedValue) {
     saved.Color[6] = 0x00FFEE;
     saved.Browser = 60;
     saved.OtherBrowser = "/usr/bin/browser";
+    saved.LineNumbers = 1;
+    saved.ReopenSession = 0;
     RecentList files;
     files.add("/x.html");
     RecentList projects;
@@ -148,6 +156,8 @@ TEST(Settings, RoundTripKeepsEveryChangedValue) {
     EXPECT_EQ(loaded.Color, saved.Color);
     EXPECT_EQ(loaded.Browser, 60);
     EXPECT_EQ(loaded.OtherBrowser, "/usr/bin/browser");
+    EXPECT_EQ(loaded.LineNumbers, 1);
+    EXPECT_EQ(loaded.ReopenSession, 0);
     EXPECT_EQ(loadedFiles.entries(), files.entries());
     EXPECT_EQ(loadedProjects.entries(), projects.entries());
 }
@@ -193,12 +203,14 @@ CEditorSettings everyOptionChanged() {
     }
     settings.Browser = 51;
     settings.OtherBrowser = "/usr/bin/other";
+    settings.LineNumbers = 1;
+    settings.ReopenSession = 0;
     return settings;
 }
 
 auto fieldsOf(const CEditorSettings& s) {
     return std::tie(s.SaveClose, s.NoFilelist, s.HTMLExt, s.OpenExt, s.ImageExt, s.TagData,
-                    s.Editing, s.Color, s.Browser, s.OtherBrowser);
+                    s.Editing, s.Color, s.Browser, s.OtherBrowser, s.LineNumbers, s.ReopenSession);
 }
 
 } // namespace

@@ -63,6 +63,7 @@ CChildWin::CChildWin(CEditorApp& app, IPlatformServices& services, QWidget* pare
         return frame != nullptr && frame->commands().isShortcut(key);
     };
     editor_ = new CMyEditBox(app.settings(), app.tagData(), app.colorWorker(), hooks, this);
+    editor_->setLineNumbersShown(app.settings().LineNumbers != 0);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor_);
@@ -106,6 +107,10 @@ void CChildWin::SetTitle(const QString& text) {
 
 QString CChildWin::captionText() const {
     return path_.empty() ? QStringLiteral("Untitled") : QString::fromStdString(path_);
+}
+
+QString CChildWin::folder() const {
+    return path_.empty() ? QString() : QFileInfo(QString::fromStdString(path_)).absolutePath();
 }
 
 FileResult CChildWin::loadFile(const std::string& path, std::string* reason) {
@@ -163,6 +168,8 @@ CChildWin::SaveOutcome CChildWin::saveTo(const std::string& target) {
     rememberDiskTime();
     app_.recentFiles().add(path_);
     SetTitle(QString::fromStdString(path_));
+    // No longer modified: whoever shows that state hears of it.
+    emit editor_->changed();
     return SaveOutcome::Saved;
 }
 
@@ -192,6 +199,7 @@ void CChildWin::saveAs() {
     const CEditorSettings& settings = app_.settings();
     const QString filter =
         QString::fromStdString(BuildFileFilter(FilterHtml | FilterAll, settings));
+    services_.setDialogFolder(folder());
     const QString chosen = services_.saveFileName(this, filter, QStringLiteral("html"));
     if (!chosen.isEmpty() && saveTo(chosen.toStdString()) == SaveOutcome::Failed) {
         reportSaveFailure();
@@ -336,6 +344,7 @@ void CChildWin::openFind() {
         findDialog =
             new CFindDlg(source, state.FindText, state.ReplaceText, question, message, frame);
         findDialog->setAttribute(Qt::WA_DeleteOnClose);
+        findDialog->setStatusReporter([frame](const QString& text) { frame->showMessage(text); });
     }
     findDialog->reload();
     findDialog->show();

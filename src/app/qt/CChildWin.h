@@ -41,6 +41,8 @@ public:
     // The document's file; its type decides whether colouring may change the
     // case of names.
     void setPath(const std::string& path);
+    // The folder of the document's file; "" while untitled.
+    QString folder() const;
 
     // Sets the caption, but only to the document's path or "Untitled".
     void SetTitle(const QString& text);

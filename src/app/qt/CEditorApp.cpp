@@ -1,18 +1,22 @@
 #include "app/qt/CEditorApp.h"
 
 #include "app/InstallPaths.h"
+#include "app/Session.h"
 #include "app/SettingsIO.h"
 #include "app/qt/CMainWin.h"
 #include "app/qt/DocumentCommands.h"
 #include "app/qt/ProjectCommands.h"
 #include "app/qt/QSettingsStore.h"
 #include "app/qt/QtPlatformServices.h"
+#include "app/qt/RecoveryKeeper.h"
+#include "app/qt/SessionWindows.h"
 #include "editor/qt/ColorKeyWorker.h"
 #include "project/PathUtils.h"
 
 #include <QCoreApplication>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <filesystem>
 
 // The icons live in the UI library, a static library whose resource
@@ -43,6 +47,11 @@ void CEditorApp::setServices(std::unique_ptr<IPlatformServices> services) {
 }
 
 bool CEditorApp::InitInstance(const QStringList& arguments) {
+    if (recoveryRoot_.isEmpty()) {
+        recoveryRoot_ = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                        QStringLiteral("/recovery");
+    }
+    recovery_ = std::make_unique<RecoveryKeeper>(recoveryRoot_);
     mainWin_ = std::make_unique<CMainWin>(*this, *services_);
     // Without a window manager "maximized" changes nothing; start at the
     // screen's size all the same.
@@ -62,7 +71,36 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
     }
     startupAction_ = ProcessCommandLine(JoinArguments(words));
     runStartupAction();
+    reopenSession(arguments);
+    offerRecovery();
     return true;
+}
+
+// Only a start without anything to open picks up where the last one ended.
+void CEditorApp::reopenSession(const QStringList& arguments) {
+    if (!arguments.isEmpty() || startupAction_.kind != CommandLineAction::Nothing ||
+        settings_.ReopenSession == 0) {
+        return;
+    }
+    QSettingsStore store(*store_);
+    SessionWindows::reopen(Session::load(store), *mainWin_);
+}
+
+void CEditorApp::saveSession(const Session& session) {
+    QSettingsStore store(*store_);
+    session.save(store);
+}
+
+void CEditorApp::offerRecovery() {
+    const std::vector<RecoveryFile> leftovers = recovery_->leftovers();
+    if (leftovers.empty()) {
+        return;
+    }
+    if (services_->askYesNo(mainWin_.get(), QStringLiteral("Recover unsaved changes?"),
+                            QStringLiteral("Quillmark Tagwright"))) {
+        SessionWindows::recover(leftovers, *mainWin_);
+    }
+    recovery_->discardLeftovers();
 }
 
 void CEditorApp::loadTagData() {

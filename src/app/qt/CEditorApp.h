@@ -16,6 +16,8 @@
 class CMainWin;
 class ColorKeyWorker;
 class IPlatformServices;
+class RecoveryKeeper;
+struct Session;
 #include <QSettings>
 
 // The application: owns the settings, the application state and the recent
@@ -52,6 +54,13 @@ public:
     // Tests answer the dialogs and message boxes; call before InitInstance.
     void setServices(std::unique_ptr<IPlatformServices> services);
     QSettings& store() { return *store_; }
+    // Keeps modified documents' text for recovery; null before InitInstance.
+    RecoveryKeeper* recovery() const { return recovery_.get(); }
+    // Where recovery texts are kept (the user's data folder unless set);
+    // tests set it beforehand.
+    void setRecoveryRoot(const QString& folder) { recoveryRoot_ = folder; }
+    // Remembers what a normal close leaves open, for the next start.
+    void saveSession(const Session& session);
     const CommandLineAction& startupAction() const { return startupAction_; }
 
     // Where the executable's data files are; tests may set it beforehand.
@@ -65,6 +74,8 @@ private:
     void loadTagData();
     void warnOnceIfSettingsUnwritten();
     void runStartupAction();
+    void reopenSession(const QStringList& arguments);
+    void offerRecovery();
     QStringList openCommandLineProject(const QStringList& arguments);
 
     std::unique_ptr<QSettings> store_;
@@ -78,6 +89,9 @@ private:
     // Declared before the main window, so that every editor has let go of
     // the worker before it stops.
     std::unique_ptr<ColorKeyWorker> colorWorker_;
+    // Outlives the windows, whose closing removes their recovery texts.
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    QString recoveryRoot_;
     std::unique_ptr<CMainWin> mainWin_;
     CommandLineAction startupAction_;
     QString foundInstallDir_;

@@ -1,6 +1,7 @@
 #include "app/qt/CMainWin.h"
 
 #include "app/CommandIds.h"
+#include "app/ElidedPath.h"
 #include "app/InstallPaths.h"
 #include "app/qt/BrowserPreview.h"
 #include "app/qt/CAboutDlg.h"
@@ -13,6 +14,9 @@
 #include "app/qt/ErrorLogs.h"
 #include "app/qt/LinkValidation.h"
 #include "app/qt/ProjectCommands.h"
+#include "app/qt/RecoveryKeeper.h"
+#include "app/qt/SessionWindows.h"
+#include "app/qt/StatusPanes.h"
 #include "editor/qt/CMyEditBox.h"
 #include "html/qt/CHtmlLanguageDlg.h"
 #include "project/qt/CTreeViewFile.h"
@@ -22,21 +26,28 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 namespace {
 
 constexpr int kSeparator = 0;
 constexpr int kRecentCount = 5;
+// Longer paths are shortened in the middle in the title and the recent menus.
+constexpr std::size_t kShownPathLength = 64;
 
 // Adds the offered ids, with separators only between groups that show.
 template <typename AddAction, typename AddSeparator>
@@ -76,6 +87,7 @@ CMainWin::CMainWin(CEditorApp& app, IPlatformServices& services, QWidget* parent
     mdiArea_->setViewMode(QMdiArea::SubWindowView);
     mdiArea_->setActivationOrder(QMdiArea::CreationOrder);
     setCentralWidget(mdiArea_);
+    setAcceptDrops(true);
     resize(1024, 768);
 
     commands_ = new CommandRegistry(this, *this, [this] { return activeChildTarget(); });
@@ -111,15 +123,28 @@ CChildWin* CMainWin::activeDocument() const {
 void CMainWin::updateTitle() {
     QMdiSubWindow* active = mdiArea_->activeSubWindow();
     const QString title = QStringLiteral("Quillmark - Tagwright");
-    setWindowTitle(
-        active == nullptr ? title : QStringLiteral("%1 - [%2]").arg(title, active->windowTitle()));
+    if (active == nullptr || active->widget() == nullptr) {
+        setWindowTitle(title);
+        return;
+    }
+    // The child keeps its whole path as its caption. A maximized MDI window
+    // appends its frame's title to the main window's unless that already
+    // holds it, so the frame takes the shortened text first.
+    const QString shown = QString::fromStdString(
+        ElideMiddle(active->widget()->windowTitle().toStdString(), kShownPathLength));
+    if (active->windowTitle() != shown) {
+        active->setWindowTitle(shown);
+    }
+    setWindowTitle(QStringLiteral("%1 - [%2]").arg(title, shown));
 }
 
 void CMainWin::onSubWindowActivated() {
     rebuildMenuBar();
     updateTitle();
     commands_->refresh();
-    if (CChildWin* document = activeDocument()) {
+    CChildWin* document = activeDocument();
+    statusPanes_->follow(document != nullptr ? &document->editor() : nullptr);
+    if (document != nullptr) {
         // Asked after the activation has settled, not in the middle of it.
         QTimer::singleShot(0, document, &CChildWin::checkChangedOnDisk);
     }
@@ -183,6 +208,7 @@ void CMainWin::createToolBars() {
 
 void CMainWin::createStatusBar() {
     QStatusBar* bar = statusBar();
+    statusPanes_ = new StatusPanes(bar);
     // The lock-key panes stay blank: Qt cannot tell the state of those keys.
     for (const char* name : {"CapsPane", "NumPane", "ScrollPane"}) {
         auto* pane = new QLabel(bar);
@@ -320,13 +346,21 @@ void CMainWin::fillWindowMenu(QMenu* menu) {
     int number = 1;
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
         QAction* action =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(sub->windowTitle()));
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(windowListText(sub)));
         action->setProperty("windowEntry", true);
         action->setCheckable(true);
         action->setChecked(sub == mdiArea_->activeSubWindow());
         connect(action, &QAction::triggered, this,
                 [this, sub] { mdiArea_->setActiveSubWindow(sub); });
     }
+}
+
+// The caption stays the path; the list marks a document with unsaved edits.
+QString CMainWin::windowListText(QMdiSubWindow* sub) {
+    const auto* document = qobject_cast<const CChildWin*>(sub->widget());
+    const QString caption = sub->widget() != nullptr ? sub->widget()->windowTitle() : QString();
+    const bool modified = document != nullptr && document->editor().model().isModified();
+    return modified ? caption + QStringLiteral(" *") : caption;
 }
 
 void CMainWin::UpdateRecentMenus() {
@@ -345,6 +379,9 @@ QMdiSubWindow* CMainWin::addChild(QWidget* child, int kind) {
     if (auto* document = qobject_cast<CChildWin*>(child)) {
         connect(&document->editor(), &CMyEditBox::changed, commands_,
                 &CommandRegistry::scheduleRefresh);
+        if (RecoveryKeeper* recovery = app_.recovery()) {
+            recovery->watch(document);
+        }
     }
     sub->showMaximized();
     mdiArea_->setActiveSubWindow(sub);
@@ -413,7 +450,43 @@ void CMainWin::tile(Qt::Orientation stacking) {
     }
 }
 
+namespace {
+
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) {
+            files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+void CMainWin::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainWin::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    for (const QString& file : files) {
+        documents_->OpenFile(file.toStdString(), false);
+    }
+}
+
 void CMainWin::closeEvent(QCloseEvent* event) {
+    // Taken before the windows and the project go; kept only if all close.
+    const Session session = SessionWindows::capture(*this, app_.state());
     if (!projects_->closeProject()) {
         event->ignore();
         return;
@@ -426,6 +499,7 @@ void CMainWin::closeEvent(QCloseEvent* event) {
         }
     }
     event->accept();
+    app_.saveSession(session);
     app_.SaveSettings();
 }
 
@@ -437,7 +511,8 @@ void showRecentFile(CMainWin& window, int id, CommandState& state) {
     state.enabled = slot < entries.size();
     if (state.enabled) {
         // An "&" in a path is a letter here, not a menu mnemonic.
-        state.text = QString::fromStdString(entries[slot]).replace('&', QStringLiteral("&&"));
+        state.text = QString::fromStdString(ElideMiddle(entries[slot], kShownPathLength))
+                         .replace('&', QStringLiteral("&&"));
     }
 }
 
@@ -464,6 +539,12 @@ const CommandRows<CMainWin>& CMainWin::commandRows() {
                  w.app_.state().UseMarks = w.app_.state().UseMarks == 1 ? 0 : 1;
                  w.commands_->refresh();
              }},
+            {Cmd::LineNumbers,
+             [](CMainWin& w, int, CommandState& state) {
+                 state.checkable = true;
+                 state.checked = w.app_.settings().LineNumbers != 0;
+             },
+             [](CMainWin& w, int) { w.toggleLineNumbers(); }},
             {Cmd::Exit, nullptr, [](CMainWin& w, int) { w.close(); }},
             {Cmd::Cascade, nullptr, [](CMainWin& w, int) { w.cascade(); }},
             {Cmd::TileHorizontal, nullptr, [](CMainWin& w, int) { w.tile(Qt::Vertical); }},
@@ -515,6 +596,17 @@ bool CMainWin::runCommand(int id) {
     return documents_->runCommand(id) || errorLogs_->runCommand(id) || projects_->runCommand(id) ||
            browserPreview_->runCommand(id) || linkValidation_->runCommand(id) ||
            commandRows().run(*this, id);
+}
+
+void CMainWin::toggleLineNumbers() {
+    CEditorSettings& settings = app_.settings();
+    settings.LineNumbers = settings.LineNumbers != 0 ? 0 : 1;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        if (auto* document = qobject_cast<CChildWin*>(sub->widget())) {
+            document->editor().setLineNumbersShown(settings.LineNumbers != 0);
+        }
+    }
+    commands_->refresh();
 }
 
 RecentList& CMainWin::recentFiles() const {

@@ -29,6 +29,7 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class RecentList;
+class StatusPanes;
 
 // The main window: the MDI area with the document and error log windows, the
 // menu bar of the active window's kind, four toolbars, the status bar and the
@@ -62,6 +63,8 @@ public:
     // Adds a child window of the given kind to the MDI area and the window
     // list, and shows it maximized.
     QMdiSubWindow* addChild(QWidget* child, int kind);
+    // A child window's entry in the Window menu.
+    static QString windowListText(QMdiSubWindow* sub);
     // The child windows in creation order with their kinds.
     std::vector<std::pair<QWidget*, int>> windowList() const;
 
@@ -73,6 +76,8 @@ public:
     void UpdateRecentMenus();
     // Puts text into the status bar's message pane.
     void showMessage(const QString& text);
+    // The panes that tell the active document's caret position and state.
+    StatusPanes& statusPanes() const { return *statusPanes_; }
 
     // The main window's own commands (the document operations have theirs).
     static const CommandRows<CMainWin>& commandRows();
@@ -98,6 +103,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped from a file manager open as File > Open opens them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createToolBars();
@@ -115,6 +123,7 @@ private:
     void showTips();
     void showOptions();
     void optionsTookEffect();
+    void toggleLineNumbers();
     QWidget* barFor(int id) const;
 
     void onSubWindowActivated();
@@ -128,6 +137,7 @@ private:
     std::unique_ptr<LinkValidation> linkValidation_;
     std::unique_ptr<BrowserPreview> browserPreview_;
     CTreeViewFile* fileTree_ = nullptr;
+    StatusPanes* statusPanes_ = nullptr;
     CommandRegistry* commands_ = nullptr;
     std::vector<std::pair<int, QToolBar*>> toolBars_;
     QDockWidget* workspace_ = nullptr;

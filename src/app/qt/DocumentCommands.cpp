@@ -113,6 +113,9 @@ void DocumentCommands::SaveAll(bool askIfUntitled) {
 
 void DocumentCommands::openWithDialog() {
     const QString filter = QString::fromStdString(BuildFileFilter(7, app_.settings()));
+    if (const CChildWin* active = frame_.activeDocument()) {
+        services_.setDialogFolder(active->folder());
+    }
     const QString chosen = services_.openFileName(&frame_, filter);
     if (!chosen.isEmpty()) {
         OpenFile(chosen.toStdString(), false);

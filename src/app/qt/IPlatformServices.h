@@ -56,6 +56,9 @@ public:
     // Several existing files chosen at once, in the order the dialog gives
     // them; empty when cancelled.
     virtual QStringList openFileNames(QWidget* owner, const QString& filter) = 0;
+    // The folder the next file dialogs start in; "" keeps the folder of the
+    // last one.
+    virtual void setDialogFolder(const QString& folder) { static_cast<void>(folder); }
     // Starts program with arguments, each one argument however many blanks
     // it holds, and does not wait for it; false when it could not start.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;

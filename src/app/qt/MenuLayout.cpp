@@ -58,7 +58,8 @@ MenuLayout editMenu() {
 MenuLayout viewMenu() {
     return {QStringLiteral("View"),
             {cmd(Cmd::StandardToolbar), cmd(Cmd::FormatToolbar), cmd(Cmd::ToolsToolbar),
-             cmd(Cmd::ProjectToolbar), cmd(Cmd::ProjectBar), cmd(Cmd::StatusBar)}};
+             cmd(Cmd::ProjectToolbar), cmd(Cmd::ProjectBar), cmd(Cmd::StatusBar), separator(),
+             cmd(Cmd::LineNumbers)}};
 }
 
 MenuLayout formatMenu() {

@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
@@ -43,19 +44,32 @@ bool QtPlatformServices::askYesNo(QWidget* owner, const QString& text, const QSt
     return QMessageBox::question(owner, captionOr(caption), text) == QMessageBox::Yes;
 }
 
+void QtPlatformServices::setDialogFolder(const QString& folder) {
+    if (!folder.isEmpty()) {
+        folder_ = folder;
+    }
+}
+
+QString QtPlatformServices::remember(const QString& chosen) {
+    if (!chosen.isEmpty()) {
+        folder_ = QFileInfo(chosen).absolutePath();
+    }
+    return chosen;
+}
+
 QString QtPlatformServices::openFileName(QWidget* owner, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), {}, filter);
+    return remember(QFileDialog::getOpenFileName(owner, QStringLiteral("Open"), folder_, filter));
 }
 
 QString QtPlatformServices::saveFileName(QWidget* owner, const QString& filter,
                                          const QString& defaultSuffix) {
-    QFileDialog dialog(owner, QStringLiteral("Save As"), {}, filter);
+    QFileDialog dialog(owner, QStringLiteral("Save As"), folder_, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().first();
+    return remember(dialog.selectedFiles().first());
 }
 
 std::optional<FontChoice> QtPlatformServices::chooseFont(QWidget* owner) {
@@ -103,7 +117,12 @@ bool QtPlatformServices::shellOpen(const QString& path) {
 }
 
 QStringList QtPlatformServices::openFileNames(QWidget* owner, const QString& filter) {
-    return QFileDialog::getOpenFileNames(owner, QStringLiteral("Open"), {}, filter);
+    const QStringList chosen =
+        QFileDialog::getOpenFileNames(owner, QStringLiteral("Open"), folder_, filter);
+    if (!chosen.isEmpty()) {
+        remember(chosen.first());
+    }
+    return chosen;
 }
 
 bool QtPlatformServices::startProgram(const QString& program, const QStringList& arguments) {

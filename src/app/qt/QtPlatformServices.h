@@ -22,4 +22,11 @@ public:
     bool openAddress(const QString& address) override;
     QStringList openFileNames(QWidget* owner, const QString& filter) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
+    void setDialogFolder(const QString& folder) override;
+
+private:
+    // Remembers where a dialog's chosen file lies, for the next dialog.
+    QString remember(const QString& chosen);
+
+    QString folder_;
 };

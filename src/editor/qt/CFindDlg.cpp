@@ -3,6 +3,7 @@
 #include "CMyEditBox.h"
 #include "Utf8Text.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -169,11 +170,30 @@ void CFindDlg::find(int step) {
     if (what.empty()) {
         return;
     }
-    FindReplace::FindText(box->model(), what, step, caseCheck_->isChecked());
+    const bool found =
+        FindReplace::FindText(box->model(), what, step, caseCheck_->isChecked()).has_value();
     const Selection selection = box->model().GetSelection();
     box->SelectAndShow(selection.start, selection.caret);
     box->EnsureCaretColumnVisible();
     box->Refresh();
+    if (!found) {
+        reportNotFound();
+    }
+}
+
+void CFindDlg::reportNotFound() const {
+    showStatus(QStringLiteral("Not found: %1").arg(findEdit_->text()));
+    if (beep_) {
+        beep_();
+    } else {
+        QApplication::beep();
+    }
+}
+
+void CFindDlg::showStatus(const QString& text) const {
+    if (status_) {
+        status_(text);
+    }
 }
 
 void CFindDlg::replace() {
@@ -227,6 +247,10 @@ void CFindDlg::replaceAll() {
     }
     if (outcome.result == EditResult::TooLong) {
         tell(QString::fromLatin1(ResultTooLong));
+    } else {
+        showStatus(outcome.replaced == 1
+                       ? QStringLiteral("Replaced 1 occurrence")
+                       : QStringLiteral("Replaced %1 occurrences").arg(outcome.replaced));
     }
     box->ColorKey();
     // The user's selection, followed through the replacements to its text.

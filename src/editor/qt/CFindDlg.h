@@ -25,6 +25,8 @@ public:
     // "Replace this?" with Yes, No and Cancel.
     using Question = std::function<ReplaceAnswer(const QString& text, const QString& caption)>;
     using Message = std::function<void(const QString& text, const QString& caption)>;
+    // A line for the status bar, about a search's outcome.
+    using Status = std::function<void(const QString& text)>;
 
     static constexpr const char* Caption = "Find";
     static constexpr const char* ReplaceQuestion = "Replace this?";
@@ -35,6 +37,11 @@ public:
 
     CFindDlg(EditorSource activeEditor, std::string& findText, std::string& replaceText,
              Question question = {}, Message message = {}, QWidget* parent = nullptr);
+
+    // Where a failed search and Replace All tell their outcome, and the
+    // sound of a failed search (the system's beep unless set).
+    void setStatusReporter(Status status) { status_ = std::move(status); }
+    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
     // Shows the remembered texts in the Find and Replace fields.
     void reload();
@@ -60,6 +67,8 @@ private:
     std::string searchableFindText();
     ReplaceAnswer ask();
     void tell(const QString& text);
+    void showStatus(const QString& text) const;
+    void reportNotFound() const;
     CMyEditBox* editor() const;
     static std::string bytesOf(const QLineEdit* field);
 
@@ -68,6 +77,8 @@ private:
     std::string& replaceText_;
     Question question_;
     Message message_;
+    Status status_;
+    std::function<void()> beep_;
 
     QLineEdit* findEdit_ = nullptr;
     QLineEdit* replaceEdit_ = nullptr;

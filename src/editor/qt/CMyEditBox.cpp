@@ -41,6 +41,7 @@ CMyEditBox::~CMyEditBox() = default;
 void CMyEditBox::setTextFont(const QFont& font) {
     measureFont(font);
     wholeViewChanged_ = true;
+    layoutGutter();
     updateVerticalThumb();
     updateHorizontalThumb();
     Refresh();
@@ -491,6 +492,7 @@ void CMyEditBox::paintEvent(QPaintEvent* event) {
 
 void CMyEditBox::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    layoutGutter();
     placeCaretAtCaret();
 }
 

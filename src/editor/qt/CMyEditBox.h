@@ -17,6 +17,7 @@ class CTagData;
 class ColorKeyWorker;
 class EditorColorizer;
 class ICodeHelper;
+class LineNumberGutter;
 class QPainter;
 struct CEditorSettings;
 
@@ -85,6 +86,14 @@ public:
     void ExtendRight();
     void ExtendUp();
     void ExtendDown();
+
+    // The line-number gutter left of the text (hidden at first).
+    void setLineNumbersShown(bool shown);
+    bool lineNumbersShown() const;
+    LineNumberGutter* lineNumberGutter() const { return gutter_; }
+    // Selects the whole line, its line feed included.
+    void selectLine(int line);
+    const QFont& textFont() const { return font_; }
 
     // Colouring.
     void ColorKey();
@@ -155,6 +164,7 @@ private:
     void updateRows(int start, int end, bool toBottom);
     int rowOf(int offset, int limit) const;
     QRect caretRect(ViewPoint point) const;
+    void layoutGutter();
     void measureFont(const QFont& font);
     void setTopOffset(int offset);
     int lineStartClamped(int line) const;
@@ -187,6 +197,8 @@ private:
 
     // Keyboard.
     bool handleNavigationKey(QKeyEvent* event);
+    bool handleControlNavigationKey(int key, bool shift);
+    void moveCaretTo(int target, bool shift);
     bool handleEditingKey(QKeyEvent* event);
     void onKeyHome(bool shift);
     void onKeyEnd(bool shift);
@@ -245,6 +257,7 @@ private:
     bool dragging_ = false;
     bool shiftDown_ = false;
     bool controlDown_ = false;
+    bool controlMovedCaret_ = false;
     bool caretHidden_ = true;
     bool inScrollAction_ = false;
     ViewPoint caretPoint_;
@@ -257,4 +270,5 @@ private:
     // describe (the font, the colours) changed since.
     ShownView shown_;
     bool wholeViewChanged_ = true;
+    LineNumberGutter* gutter_ = nullptr; // null while line numbers are off
 };

@@ -4,12 +4,14 @@
 #include "TextRanges.h"
 #include "Utf8Text.h"
 #include "app/CEditorSettings.h"
+#include "editor/WordJump.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -67,10 +69,11 @@ bool CMyEditBox::ownsKey(const QKeyEvent* event) const {
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
     case Qt::Key_Home:
     case Qt::Key_End:
+        return !alt; // with Ctrl they jump by words and to the text's ends
+    case Qt::Key_Up:
+    case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Delete:
@@ -105,6 +108,7 @@ void CMyEditBox::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Control:
         controlDown_ = true;
+        controlMovedCaret_ = false;
         return;
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
@@ -133,7 +137,11 @@ void CMyEditBox::keyReleaseEvent(QKeyEvent* event) {
         shiftDown_ = false;
     } else if (event->key() == Qt::Key_Control) {
         controlDown_ = false;
-        if (codeHelper_ != nullptr && settings_.isOn(CEditorSettings::CodeHelperOnCtrl)) {
+        // Ctrl that moved the caret by words or to an end was not a call for
+        // the completion list.
+        const bool movedCaret = std::exchange(controlMovedCaret_, false);
+        if (codeHelper_ != nullptr && !movedCaret &&
+            settings_.isOn(CEditorSettings::CodeHelperOnCtrl)) {
             if (codeHelper_->isVisible()) {
                 codeHelper_->HideCodeHelper();
             } else {
@@ -146,6 +154,9 @@ void CMyEditBox::keyReleaseEvent(QKeyEvent* event) {
 
 bool CMyEditBox::handleNavigationKey(QKeyEvent* event) {
     const bool shift = isShift(event);
+    if (isControl(event)) {
+        return handleControlNavigationKey(event->key(), shift);
+    }
     switch (event->key()) {
     case Qt::Key_Left:
         onKeyHorizontal(-1, shift);
@@ -162,7 +173,11 @@ bool CMyEditBox::handleNavigationKey(QKeyEvent* event) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         for (int i = 0; i < PageKeyLines; ++i) {
-            event->key() == Qt::Key_PageUp ? CaretUp() : CaretDown();
+            if (event->key() == Qt::Key_PageUp) {
+                shift ? ExtendUp() : CaretUp();
+            } else {
+                shift ? ExtendDown() : CaretDown();
+            }
         }
         Refresh();
         return true;
@@ -175,6 +190,44 @@ bool CMyEditBox::handleNavigationKey(QKeyEvent* event) {
     default:
         return false;
     }
+}
+
+bool CMyEditBox::handleControlNavigationKey(int key, bool shift) {
+    const Selection selection = model_.GetSelection();
+    // Shift moves the selection's moving end; a plain jump starts from the
+    // side it goes to, as the arrow keys do.
+    const int leftFrom = shift ? movingEnd() : selection.start;
+    const int rightFrom = shift ? movingEnd() : selection.caret;
+    switch (key) {
+    case Qt::Key_Left:
+        moveCaretTo(WordJump::previous(model_.text(), leftFrom), shift);
+        return true;
+    case Qt::Key_Right:
+        moveCaretTo(WordJump::next(model_.text(), rightFrom), shift);
+        return true;
+    case Qt::Key_Home:
+        moveCaretTo(0, shift);
+        return true;
+    case Qt::Key_End:
+        moveCaretTo(model_.length(), shift);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMyEditBox::moveCaretTo(int target, bool shift) {
+    controlMovedCaret_ = true;
+    if (shift) {
+        extent_ = target - anchor_;
+        applyExtent();
+    } else {
+        collapseTo(target);
+    }
+    finishMove(target);
+    EnsureCaretColumnVisible();
+    hideCodeHelper();
+    Refresh();
 }
 
 bool CMyEditBox::handleEditingKey(QKeyEvent* event) {

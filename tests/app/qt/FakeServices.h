@@ -100,6 +100,10 @@ public:
         return take(values, std::optional<std::string>());
     }
 
+    // Each folder the file dialogs were told to start in.
+    QStringList dialogFolders;
+    void setDialogFolder(const QString& folder) override { dialogFolders << folder; }
+
 private:
     template <typename T> static T take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) {

@@ -324,6 +324,7 @@ TEST(ProjectCommandLine, AProjectFileOpensAsTheProject) {
                                                    QSettings::IniFormat));
         app.setFoundInstallDir(QString::fromStdString(TAGWRIGHT_BUILD_DATA_DIR "/"));
         app.setServices(std::make_unique<FakeServices>());
+        app.setRecoveryRoot(QString::fromStdString(config.path("recovery")));
         app.InitInstance(arguments);
         const CProject* project = app.mainWindow()->projects().project();
         EXPECT_EQ(project != nullptr, c.projectOpen) << c.name;

@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ public:
         : CEditorApp(std::make_unique<QSettings>(QString::fromStdString(settingsFile),
                                                  QSettings::IniFormat)) {
         setServices(std::unique_ptr<IPlatformServices>(fakes));
+        // Recovery texts beside the settings, never in the user's folder.
+        setRecoveryRoot(QString::fromStdString(
+            (std::filesystem::path(settingsFile).parent_path() / "recovery").string()));
     }
 
     // Starts as when the installation was found in installDir.

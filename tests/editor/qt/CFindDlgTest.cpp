@@ -17,6 +17,9 @@ protected:
     void SetUp() override {
         EditBoxFixture::SetUp();
         dialog = makeDialog([this] { return activeEditor; });
+        dialog->setStatusReporter(
+            [this](const QString& text) { statusLines.push_back(text.toStdString()); });
+        dialog->setBeep([this] { ++beeps; });
         dialog->show();
     }
 
@@ -68,8 +71,45 @@ protected:
     std::vector<std::string> questions;
     std::vector<std::string> dialogMessages;
     std::function<void()> onQuestion;
+    std::vector<std::string> statusLines;
+    int beeps = 0;
     std::unique_ptr<CFindDlg> dialog;
 };
+
+TEST_F(FindDialog, AFailedSearchSaysSoInTheStatusBarAndBeeps) {
+    activeEditor = box.get();
+    setText("one abc");
+    setField("findEdit", "abc");
+    clickButton("findNextButton");
+    EXPECT_TRUE(statusLines.empty());
+    EXPECT_EQ(beeps, 0);
+    clickButton("findNextButton");
+    EXPECT_EQ(statusLines, std::vector<std::string>{"Not found: abc"});
+    EXPECT_EQ(beeps, 1);
+    clickButton("findPrevButton"); // finds nothing before offset 4 either
+    setField("findEdit", "\xC3\xA9t\xC3\xA9");
+    clickButton("findPrevButton");
+    EXPECT_EQ(statusLines, (std::vector<std::string>{"Not found: abc", "Not found: abc",
+                                                     "Not found: \xC3\xA9t\xC3\xA9"}));
+    EXPECT_EQ(beeps, 3);
+    EXPECT_TRUE(dialogMessages.empty()) << "no message box for a failed search";
+}
+
+TEST_F(FindDialog, ReplaceAllCountsItsReplacementsInTheStatusBar) {
+    activeEditor = box.get();
+    setField("replaceEdit", "b");
+    for (const auto& [content, shown] :
+         std::vector<std::pair<std::string, std::string>>{{"xa-a-a", "Replaced 3 occurrences"},
+                                                          {"xa", "Replaced 1 occurrence"},
+                                                          {"xyz", "Replaced 0 occurrences"}}) {
+        setText(content);
+        setField("findEdit", "a");
+        statusLines.clear();
+        clickButton("replaceAllButton");
+        EXPECT_EQ(statusLines, std::vector<std::string>{shown}) << content;
+    }
+    EXPECT_EQ(beeps, 0);
+}
 
 TEST_F(FindDialog, ShowsItsCaptionLabelsAndButtons) {
     EXPECT_EQ(dialog->windowTitle(), QString("Find"));
