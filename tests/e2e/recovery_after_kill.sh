@@ -19,7 +19,9 @@ e2e_start "$EDITOR_BIN" "$page" "Tagwright - \[.*page\.html\]"
 recovery="$HOME/.local/share/Quillmark/Tagwright/recovery"
 
 xdotool type --delay 30 "KEPT "
-wait_for "grep -rqs 'KEPT' '$recovery'" || fail "the typed text was not kept in $recovery"
+# A whole recovery file, not the temporary one a write goes through.
+wait_for "grep -rqsF --include='*.recovery' 'KEPT <P>hello' '$recovery'" ||
+    fail "the typed text was not kept in $recovery"
 
 kill -KILL "$editor_pid"
 wait "$editor_pid" 2>/dev/null || true
@@ -49,8 +51,11 @@ windows_shown() {
         printf ' "%s"' "$(xdotool getwindowname "$id" 2>/dev/null)"
     done
 }
-wait_for find_question && [ -n "$window" ] ||
-    fail "no question about the kept text appeared; windows:$(windows_shown)"
+# The question follows the whole start-up, which a loaded machine drags out.
+{ wait_for find_question || wait_for find_question || wait_for find_question; } &&
+    [ -n "$window" ] ||
+    fail "no question about the kept text appeared; windows:$(windows_shown);" \
+        "kept: $(find "$recovery" 2>/dev/null | tr '\n' ' ')"
 xdotool windowfocus --sync "$window"
 sleep 0.5
 xdotool key --delay 30 y

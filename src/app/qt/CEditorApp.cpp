@@ -94,6 +94,7 @@ void CEditorApp::saveSession(const Session& session) {
 void CEditorApp::offerRecovery() {
     const std::vector<RecoveryFile> leftovers = recovery_->leftovers();
     if (leftovers.empty()) {
+        recovery_->discardLeftovers(); // a write that was cut short keeps nothing
         return;
     }
     if (services_->askYesNo(mainWin_.get(), QStringLiteral("Recover unsaved changes?"),

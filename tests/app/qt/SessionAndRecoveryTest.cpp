@@ -177,8 +177,13 @@ TEST_F(SessionAndRecovery, DeclinedTextsAreDroppedAndARunningProgramsAreLeftAlon
     EXPECT_FALSE(QDir(recoveryRoot() + QStringLiteral("/999999")).exists());
     EXPECT_EQ(recoveryTexts().size(), 1) << "the running program's text stays";
     next.reset();
+    // A program killed during its first write leaves only a temporary file.
+    const QString cutShort = recoveryRoot() + QStringLiteral("/888888");
+    QDir().mkpath(cutShort);
+    std::ofstream((cutShort + "/.tagwright-888888-0.tmp").toStdString()) << "half";
     std::unique_ptr<TestApp> third = restart();
     EXPECT_TRUE(third->fakes->questions.isEmpty());
+    EXPECT_FALSE(QDir(cutShort).exists());
 }
 
 TEST_F(SessionAndRecovery, TheIntervalIsThirtySecondsUnlessATestSetsIt) {
