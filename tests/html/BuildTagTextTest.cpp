@@ -72,7 +72,7 @@ struct KindCase {
     Kind expected;
 };
 
-CValueSpec spec(std::initializer_list<bool CValueSpec::*> flags, bool withValues = false) {
+CValueSpec valueSpec(std::initializer_list<bool CValueSpec::*> flags, bool withValues = false) {
     CValueSpec values;
     for (bool CValueSpec::*flag : flags)
         values.*flag = true;
@@ -90,20 +90,21 @@ TEST_P(ArgControlKindCase, TheLastKindThatAppliesWins) {
 INSTANTIATE_TEST_SUITE_P(
     Specs, ArgControlKindCase,
     ::testing::Values(
-        KindCase{"NothingIsACheckBox", spec({}), Kind::Flag},
-        KindCase{"OnlyLinkIsACheckBox", spec({&CValueSpec::link}), Kind::Flag},
-        KindCase{"StringIsText", spec({&CValueSpec::string}), Kind::Text},
-        KindCase{"ScriptIsText", spec({&CValueSpec::javascript}), Kind::Text},
-        KindCase{"PercentIsText", spec({&CValueSpec::percent}), Kind::Text},
-        KindCase{"ValuesAreAList", spec({}, true), Kind::Values},
-        KindCase{"IntegerCounts", spec({&CValueSpec::integer}), Kind::Integer},
-        KindCase{"IntegerWithValuesCounts", spec({&CValueSpec::integer}, true), Kind::Integer},
-        KindCase{"UrlBrowses", spec({&CValueSpec::url, &CValueSpec::link}), Kind::Url},
-        KindCase{"UrlWithValuesBrowses", spec({&CValueSpec::url}, true), Kind::Url},
-        KindCase{"ColorChooses", spec({&CValueSpec::color}), Kind::Color},
-        KindCase{"ColorAndIntegerIsColor", spec({&CValueSpec::color, &CValueSpec::integer}),
+        KindCase{"NothingIsACheckBox", valueSpec({}), Kind::Flag},
+        KindCase{"OnlyLinkIsACheckBox", valueSpec({&CValueSpec::link}), Kind::Flag},
+        KindCase{"StringIsText", valueSpec({&CValueSpec::string}), Kind::Text},
+        KindCase{"ScriptIsText", valueSpec({&CValueSpec::javascript}), Kind::Text},
+        KindCase{"PercentIsText", valueSpec({&CValueSpec::percent}), Kind::Text},
+        KindCase{"ValuesAreAList", valueSpec({}, true), Kind::Values},
+        KindCase{"IntegerCounts", valueSpec({&CValueSpec::integer}), Kind::Integer},
+        KindCase{"IntegerWithValuesCounts", valueSpec({&CValueSpec::integer}, true), Kind::Integer},
+        KindCase{"UrlBrowses", valueSpec({&CValueSpec::url, &CValueSpec::link}), Kind::Url},
+        KindCase{"UrlWithValuesBrowses", valueSpec({&CValueSpec::url}, true), Kind::Url},
+        KindCase{"ColorChooses", valueSpec({&CValueSpec::color}), Kind::Color},
+        KindCase{"ColorAndIntegerIsColor", valueSpec({&CValueSpec::color, &CValueSpec::integer}),
                  Kind::Color},
-        KindCase{"ColorAndUrlIsColor", spec({&CValueSpec::url, &CValueSpec::color}), Kind::Color}),
+        KindCase{"ColorAndUrlIsColor", valueSpec({&CValueSpec::url, &CValueSpec::color}),
+                 Kind::Color}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
