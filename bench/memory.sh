@@ -21,24 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=""
-for number in $(shuf -i 200-400 -n 20); do
-    [ -e "/tmp/.X11-unix/X$number" ] && continue
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    server=$!
-    for _ in $(seq 100); do
-        DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-        sleep 0.05
-    done
-    if DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        display=":$number"
-        break
-    fi
-    kill "$server" 2>/dev/null || true
-    server=""
-done
-[ -n "$display" ] || { echo "no display could be started" >&2; exit 2; }
-export DISPLAY=$display
+source "$root/bench/display.sh"
+start_display
 
 # The example site's pages one after another, cut to the given size.
 page() {
