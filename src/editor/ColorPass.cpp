@@ -22,7 +22,7 @@ std::optional<ColorPassResult> ColorPass::run(std::string_view snapshot, int reg
     ColorPassResult result;
     result.regionStart = regionStart;
     result.attributes.assign(snapshot.size(), attrByte(Attr::Default));
-    CTagScanner scanner(snapshot);
+    CTagScanner scanner(snapshot, TokenDetail::Spans);
     CTagToken token;
     SuspendState state = SuspendState::Checking;
     std::string suspendingName;

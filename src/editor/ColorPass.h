@@ -72,7 +72,7 @@ std::optional<ColorPassResult> ColorPass::runFrom(std::string_view text, int fro
     const int available = static_cast<int>(text.size()) - from;
     result.attributes.assign(static_cast<std::size_t>(std::min(available, maxLength)),
                              attrByte(Attr::Default));
-    CTagScanner scanner(text, from);
+    CTagScanner scanner(text, from, TokenDetail::Spans);
     CTagToken token;
     SuspendState state = SuspendState::Checking;
     std::string suspendingName;

@@ -5,7 +5,8 @@
 
 // One argument of a scanned tag. Spans are offsets into the scanned text,
 // end exclusive. name and value are trimmed and upper-cased; the value also
-// loses one leading and one trailing double quote.
+// loses one leading and one trailing double quote. Both stay empty when the
+// scan fills spans only.
 struct CArgToken {
     bool hasValue = false;
     std::string_view raw; // a view into the scanned text

@@ -21,7 +21,7 @@ bool CTagScanner::NextTag(CTagToken& token) {
     // from the tokenizer's freshly written copy it stalls on store forwarding.
     std::string_view tagText = text_.substr(start, end - start);
     token.text = tagText;
-    TagTokenizer tokenizer(tagText, static_cast<int>(start));
+    TagTokenizer tokenizer(tagText, static_cast<int>(start), detail_);
     tokenizer.fill(token);
     token.start = static_cast<int>(start);
     token.end = static_cast<int>(end);

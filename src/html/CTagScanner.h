@@ -11,11 +11,12 @@
 // time; an unterminated tag, quote or comment ends the scan.
 class CTagScanner {
 public:
-    explicit CTagScanner(std::string_view text) : text_(text) {}
+    explicit CTagScanner(std::string_view text, TokenDetail detail = TokenDetail::Full)
+        : text_(text), detail_(detail) {}
     // Starts at position, which must be where a scan from the start stood
     // between two tags, for the tags to be the same.
-    CTagScanner(std::string_view text, int position)
-        : text_(text), position_(static_cast<size_t>(position)) {}
+    CTagScanner(std::string_view text, int position, TokenDetail detail = TokenDetail::Full)
+        : text_(text), position_(static_cast<size_t>(position)), detail_(detail) {}
 
     std::optional<CTagToken> NextTag();
 
@@ -32,4 +33,5 @@ private:
 
     std::string_view text_;
     size_t position_ = 0;
+    TokenDetail detail_ = TokenDetail::Full;
 };

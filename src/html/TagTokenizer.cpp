@@ -113,16 +113,23 @@ void TagTokenizer::addArgument(std::string_view body, size_t begin, size_t end, 
     // The first "=" of raw is the one the argument scan stopped at.
     if (equals_ == std::string_view::npos) {
         argument.hasValue = false;
-        AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw));
-        argument.value.clear();
         argument.nameEnd = stop;
         argument.valueStart = stop;
+        if (detail_ == TokenDetail::Full) {
+            AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw));
+            argument.value.clear();
+        }
         return;
     }
     const size_t equals = equals_ - begin;
     argument.hasValue = true;
     argument.nameEnd = start + static_cast<int>(equals);
     argument.valueStart = start + static_cast<int>(equals) + 1;
+    if (detail_ == TokenDetail::Full)
+        copyNameAndValue(raw, equals, argument);
+}
+
+void TagTokenizer::copyNameAndValue(std::string_view raw, size_t equals, CArgToken& argument) {
     AsciiText::assignUpper(argument.name, AsciiText::trimTagSpace(raw.substr(0, equals)));
     std::string_view value = AsciiText::trimTagSpace(raw.substr(equals + 1));
     if (!value.empty() && value.front() == '"')

@@ -9,7 +9,8 @@
 // that spans come out as offsets into the whole text.
 class TagTokenizer {
 public:
-    TagTokenizer(std::string_view tagText, int offset) : text_(tagText), offset_(offset) {}
+    TagTokenizer(std::string_view tagText, int offset, TokenDetail detail = TokenDetail::Full)
+        : text_(tagText), offset_(offset), detail_(detail) {}
 
     // Fills the name, closing flag and arguments of token; its text and span
     // are the caller's.
@@ -22,9 +23,11 @@ private:
     size_t argumentEnd(std::string_view body, size_t& i);
     size_t valueEnd(std::string_view body, size_t& i);
     void addArgument(std::string_view body, size_t begin, size_t end, CTagToken& token);
+    static void copyNameAndValue(std::string_view raw, size_t equals, CArgToken& argument);
 
     std::string_view text_;
     int offset_;
+    TokenDetail detail_;
     bool quoted_ = false; // a value's open quote stays open across the tag
     size_t count_ = 0;    // arguments filled so far
     size_t equals_ = 0;   // where the last argument's "=" stands, or npos

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -230,3 +231,30 @@ TEST(TagScannerTest, HostileInputsEndWithoutTags) {
 }
 
 } // namespace
+
+// Colouring scans with spans only: the same offsets, no copied strings.
+TEST(TagScannerTest, SpansOnlyScanKeepsEveryOffset) {
+    std::string text = "<a Href = \"x y\" lone z=w/><br/><p class=\"q\"></p>";
+    std::vector<CTagToken> full = scan(text);
+    CTagScanner scanner(text, TokenDetail::Spans);
+    CTagToken token;
+    size_t index = 0;
+    while (scanner.NextTag(token)) {
+        ASSERT_LT(index, full.size());
+        const CTagToken& want = full[index++];
+        EXPECT_EQ(token.name, want.name);
+        EXPECT_EQ(token.end, want.end);
+        ASSERT_EQ(token.arguments.size(), want.arguments.size()) << want.name;
+        for (size_t a = 0; a < want.arguments.size(); ++a) {
+            const CArgToken& got = token.arguments[a];
+            const CArgToken& expected = want.arguments[a];
+            EXPECT_EQ(std::tie(got.nameStart, got.nameEnd, got.valueStart, got.valueEnd),
+                      std::tie(expected.nameStart, expected.nameEnd, expected.valueStart,
+                               expected.valueEnd));
+            EXPECT_EQ(got.hasValue, expected.hasValue);
+            EXPECT_TRUE(got.name.empty() && got.value.empty());
+        }
+    }
+    EXPECT_EQ(index, 4u);
+    EXPECT_EQ(full[0].arguments.size(), 3u);
+}
