@@ -1,3 +1,4 @@
+#include "../tests/html/ReferenceTagSpans.h"
 #include "html/CCaretTag.h"
 #include "html/CTagScanner.h"
 
@@ -6,51 +7,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-namespace {
-
-// The tag search written the plain way, one character at a time, to compare
-// the scanner's faster search against.
-std::vector<std::pair<int, int>> referenceSpans(std::string_view text) {
-    std::vector<std::pair<int, int>> spans;
-    const size_t size = text.size();
-    size_t position = 0;
-    bool quoted = false;
-    while (position < size) {
-        if (text[position] == '<' && !quoted) {
-            if (text.substr(position, 4) == "<!--") {
-                size_t close = text.find("-->", position + 2);
-                if (close == std::string_view::npos)
-                    break;
-                position = close + 1;
-                continue;
-            }
-            size_t i = position + 1;
-            for (; i < size; ++i) {
-                if (text[i] == '"')
-                    quoted = !quoted;
-                else if (!quoted && (text[i] == '>' || text[i] == '<'))
-                    break;
-            }
-            if (i == size)
-                break;
-            if (text[i] == '>') {
-                spans.emplace_back(static_cast<int>(position + 1), static_cast<int>(i));
-                quoted = false;
-                position = i + 1;
-            } else {
-                position = i;
-            }
-            continue;
-        }
-        if (text[position] == '"')
-            quoted = !quoted;
-        ++position;
-    }
-    return spans;
-}
-
-} // namespace
 
 // Scans arbitrary bytes and checks that every span the scanner reports lies
 // inside the text and agrees with the token's views; then classifies the
@@ -61,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CTagScanner scanner(text);
     CTagToken token;
     int previousEnd = -1;
-    std::vector<std::pair<int, int>> expected = referenceSpans(text);
+    std::vector<std::pair<int, int>> expected = ReferenceTagSpans(text);
     size_t count = 0;
     while (scanner.NextTag(token)) {
         if (count >= expected.size() || expected[count] != std::make_pair(token.start, token.end))

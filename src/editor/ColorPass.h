@@ -3,6 +3,7 @@
 #include "editor/Attribute.h"
 #include "editor/ColorPassResult.h"
 #include "html/CTagScanner.h"
+#include "html/CTagToken.h"
 #include "html/CodeChecker.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@
 #include <vector>
 
 class CTagData;
-struct CTagToken;
 
 struct ColorPassOptions {
     bool upperTagNames = false;
@@ -47,21 +47,26 @@ public:
     const ColorPassOptions& options() const { return options_; }
 
 private:
-    enum class Step { Next, Stop, Suspended, Resumable };
-    Step colourStep(std::string_view text, const CTagToken& token, int origin,
-                    ColorPassResult& result, SuspendState& state,
-                    std::string& suspendingName) const;
-    SuspendState suspendKind(const std::string& upperName) const;
-    void colourToken(std::string_view snapshot, const CTagToken& token, int origin,
-                     ColorPassResult& result) const;
-    void paint(ColorPassResult& result, int start, int end, Attr colour) const;
-    void markUpperCase(std::string_view snapshot, ColorPassResult& result, int start,
-                       int end) const;
+    enum class Step { Stop, Suspended, Resumable };
+    // What a pass carries from one tag to the next.
+    struct Walk {
+        SuspendState state = SuspendState::Checking;
+        std::string suspendingName; // upper case
+        CTagToken token;            // reused for the tags that have arguments
+    };
+    Step colourTag(std::string_view text, int start, int end, int origin, ColorPassResult& result,
+                   Walk& walk) const;
+    SuspendState suspendKind(std::string_view name) const;
+    void colourArguments(std::string_view region, const CTagToken& token, int origin,
+                         ColorPassResult& result) const;
+    void markUpperCase(std::string_view region, ColorPassResult& result, int start, int end) const;
+    static void startBuffer(ColorPassResult& result, std::size_t size);
 
     ColorPassOptions options_;
     // Only a handful of tags suspend colouring; a short list compares faster
-    // than a lookup per tag.
+    // than a lookup per tag, and most names are turned away by their length.
     std::vector<std::pair<std::string, SuspendState>> suspenders_;
+    std::uint64_t suspenderLengths_ = 0; // bit n: a suspender n bytes long
 };
 
 template <typename MeetsOldScan>
@@ -70,16 +75,16 @@ std::optional<ColorPassResult> ColorPass::runFrom(std::string_view text, int fro
     ColorPassResult result;
     result.regionStart = from;
     const int available = static_cast<int>(text.size()) - from;
-    result.attributes.assign(static_cast<std::size_t>(std::min(available, maxLength)),
-                             attrByte(Attr::Default));
-    CTagScanner scanner(text, from, TokenDetail::Spans);
-    CTagToken token;
-    SuspendState state = SuspendState::Checking;
-    std::string suspendingName;
-    while (scanner.NextTag(token)) {
-        if (token.end >= from + static_cast<int>(result.attributes.size()))
+    const int length = std::max(0, std::min(available, maxLength));
+    startBuffer(result, static_cast<std::size_t>(length));
+    CTagScanner scanner(text, from);
+    Walk walk;
+    int start = 0;
+    int end = 0;
+    while (scanner.NextTagBounds(start, end)) {
+        if (end >= from + length)
             return std::nullopt;
-        const Step step = colourStep(text, token, from, result, state, suspendingName);
+        const Step step = colourTag(text, start, end, from, result, walk);
         if (step == Step::Stop)
             break;
         if (step != Step::Resumable)
@@ -92,5 +97,6 @@ std::optional<ColorPassResult> ColorPass::runFrom(std::string_view text, int fro
     }
     if (available > maxLength)
         return std::nullopt;
+    result.attributes.resize(static_cast<std::size_t>(length));
     return result;
 }

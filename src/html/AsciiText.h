@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -61,6 +62,13 @@ inline std::string upperCopy(std::string_view text) {
     std::string result;
     assignUpper(result, text);
     return result;
+}
+
+// Whether text, upper-cased, is upperText.
+inline bool equalsUpper(std::string_view text, std::string_view upperText) {
+    return text.size() == upperText.size() &&
+           std::equal(text.begin(), text.end(), upperText.begin(),
+                      [](char c, char wanted) { return upper(c) == wanted; });
 }
 
 // The scanner's white space: blank, line feed and tab. A carriage return is

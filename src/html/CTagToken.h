@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-// How much of each tag the scanner fills in. Spans leaves the argument
+// How much of a tag the tokenizer fills in. Spans leaves the argument
 // names and values empty: colouring reads only offsets, and copying the
 // strings was a fifth of its time.
 enum class TokenDetail { Full, Spans };

@@ -4,41 +4,20 @@
 #include "html/ByteSearch.h"
 
 #include <algorithm>
+#include <cstring>
 
 using AsciiText::isTagSpace;
 
 void TagTokenizer::fill(CTagToken& token) {
-    size_t end = nameEnd();
-    std::string_view body = withoutSelfClosingSlash(end);
-    std::string_view name = body.substr(0, std::min(end, body.size()));
-    token.closing = !name.empty() && name.front() == '/';
-    if (token.closing)
-        name.remove_prefix(1);
-    AsciiText::assignUpper(token.name, name);
-    scanArguments(body, end, token);
+    fill(token, TagHead::split(text_, readable_));
+}
+
+void TagTokenizer::fill(CTagToken& token, const TagHead& head) {
+    token.closing = head.closing;
+    AsciiText::assignUpper(token.name, head.name(text_));
+    scanArguments(text_.substr(0, head.bodySize), head.nameEnd, token);
     if (token.arguments.size() != count_)
         token.arguments.resize(count_);
-}
-
-// The name always takes the first character, even a blank one.
-size_t TagTokenizer::nameEnd() const {
-    size_t i = 1;
-    while (i < text_.size() && !isTagSpace(text_[i]))
-        ++i;
-    return std::min(i, text_.size());
-}
-
-// "<br/>", "<br />" and "<a href="x"/>" close themselves: that "/" is
-// neither name nor argument. After an unquoted value ("<a href=dir/>") it is
-// part of the value.
-std::string_view TagTokenizer::withoutSelfClosingSlash(size_t nameEnd) const {
-    size_t size = text_.size();
-    if (size < 2 || text_.back() != '/')
-        return text_;
-    char before = text_[size - 2];
-    if (isTagSpace(before) || before == '"' || nameEnd == size)
-        return text_.substr(0, size - 1);
-    return text_;
 }
 
 void TagTokenizer::scanArguments(std::string_view body, size_t from, CTagToken& token) {

@@ -5,7 +5,9 @@
 #include "editor/ColorRegion.h"
 #include "editor/TextModel.h"
 #include "html/CTagData.h"
+#include "html/CTagScanner.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stop_token>
 #include <string>
@@ -91,6 +93,39 @@ TEST_F(ColorPassTest, ColoursTagNamesArgumentsAndValuesOutsideSuspension) {
     };
     for (const Case& item : cases) {
         EXPECT_EQ(styledPass(item.text), item.styled) << item.what;
+    }
+}
+
+// Spans are painted in whole words past their ends: every length around the
+// word sizes, and spans that end on the text's last bytes, must come out
+// exactly as a plain byte-by-byte fill of the scanned spans.
+TEST_F(ColorPassTest, SpansOfEveryLengthMatchAPlainFill) {
+    std::string text;
+    for (int length = 1; length <= 40; ++length) {
+        const std::string word(static_cast<std::size_t>(length), 'v');
+        const std::string gap(static_cast<std::size_t>(length % 19), 'x');
+        text += "<" + word + " " + word + "=" + word + " " + word + ">" + gap;
+        text += "<a " + word + "=\"" + word + "\"></" + word + ">";
+    }
+    for (std::size_t cut = text.size() - 60; cut <= text.size(); ++cut) {
+        const std::string_view snapshot = std::string_view(text).substr(0, cut);
+        std::vector<std::uint8_t> expected(snapshot.size(), attrByte(Attr::Default));
+        auto fill = [&](int start, int end, Attr colour) {
+            std::fill(expected.begin() + start, expected.begin() + std::max(start, end),
+                      attrByte(colour));
+        };
+        CTagScanner scanner(snapshot);
+        CTagToken token;
+        while (scanner.NextTag(token)) {
+            fill(token.start, token.start + static_cast<int>(token.name.size()) + token.closing,
+                 Attr::Tag);
+            for (const CArgToken& argument : token.arguments) {
+                fill(argument.nameStart, argument.nameEnd, Attr::Argument);
+                if (argument.hasValue)
+                    fill(argument.valueStart, argument.valueEnd, Attr::Parameter);
+            }
+        }
+        EXPECT_EQ(pass(snapshot).attributes, expected) << "cut at " << cut;
     }
 }
 
