@@ -1,5 +1,6 @@
 #include "app/LinkTarget.h"
 
+#include "app/LocalTarget.h"
 #include "project/PathUtils.h"
 
 namespace {
@@ -28,7 +29,8 @@ LinkTarget LinkTarget::Resolve(std::string_view value, const std::string& docume
     if (!IsLocalLink(link)) {
         return {Kind::WebAddress, link};
     }
-    if (link.empty()) {
+    // A bookmark or a query alone stays in the document.
+    if (link.empty() || link.front() == '?') {
         return {documentPath.empty() ? Kind::Unresolved : Kind::LocalFile, documentPath};
     }
     // A relative link needs the document's folder; an untitled document
@@ -37,5 +39,7 @@ LinkTarget LinkTarget::Resolve(std::string_view value, const std::string& docume
     if (folder.empty()) {
         return {Kind::Unresolved, link};
     }
-    return {Kind::LocalFile, AbsolutePath(folder, link)};
+    // Named the way a browser reads it: "my%20page.html?x=1" is the file
+    // "my page.html".
+    return {Kind::LocalFile, LocalTarget::PathOf(link, folder, folder)};
 }

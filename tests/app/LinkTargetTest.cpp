@@ -33,6 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A bookmark alone stays in the document.
         LinkCase{"\"#top\"", "/site/a/doc.html", Kind::LocalFile, "/site/a/doc.html"},
         LinkCase{"\"#top\"", "", Kind::Unresolved, ""},
+        LinkCase{"\"?page=2#top\"", "/site/a/doc.html", Kind::LocalFile, "/site/a/doc.html"},
+        // Escapes and queries are read as a browser reads them.
+        LinkCase{"\"my%20page.html?x=1#y\"", "/site/a/doc.html", Kind::LocalFile,
+                 "/site/a/my page.html"},
+        LinkCase{"\"/top.html\"", "/site/a/doc.html", Kind::LocalFile, "/site/a/top.html"},
         // Web addresses go unchanged to the desktop, bookmark aside.
         LinkCase{"\"http://example.com/a/b.html#x\"", "/site/doc.html", Kind::WebAddress,
                  "http://example.com/a/b.html"},
