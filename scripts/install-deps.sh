@@ -34,4 +34,30 @@ if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
 $SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# openssh-server is here only for its sshd binary: the SFTP tests start their
+# own unprivileged server on a random port. A machine that did not have it
+# before is not left with an SSH server listening on port 22: while the
+# packages install, services are not started (unless a policy is in place
+# already), and the SSH service is disabled afterwards.
+new_sshd=0
+if [[ " ${missing[*]} " == *" openssh-server "* ]]; then
+    new_sshd=1
+fi
+policy=/usr/sbin/policy-rc.d
+own_policy=0
+if [ "$new_sshd" -eq 1 ] && [ ! -e "$policy" ]; then
+    printf '#!/bin/sh\nexit 101\n' | $SUDO tee "$policy" >/dev/null
+    $SUDO chmod 755 "$policy"
+    own_policy=1
+fi
+status=0
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" ||
+    status=$?
+if [ "$own_policy" -eq 1 ]; then
+    $SUDO rm -f "$policy"
+fi
+if [ "$new_sshd" -eq 1 ] && [ -d /run/systemd/system ] && command -v systemctl >/dev/null; then
+    $SUDO systemctl disable --now ssh.service ssh.socket >/dev/null 2>&1 || true
+fi
+exit "$status"
