@@ -60,23 +60,8 @@ BENCHMARK(BM_ThumbDragToTheMiddle)->Unit(benchmark::kMillisecond);
 void BM_TypedCharacterUntilRepainted(benchmark::State& state) {
     Editor& e = editor();
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
-    const int middle = e.box->model().length() / 2;
-    e.box->SelectAndShow(middle, middle);
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
-    double paintedRows = 0;
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_A);
-        e.waitForColouring();
-        paintedRows += e.showUpdates() / e.box->lineHeight();
-        state.PauseTiming();
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.waitForColouring();
-        e.showUpdates();
-        state.ResumeTiming();
-    }
-    state.counters["paintedRows"] =
-        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    e.placeCaret(e.box->model().length() / 2);
+    e.typeAndTakeBack(state, Qt::Key_A);
 }
 BENCHMARK(BM_TypedCharacterUntilRepainted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -84,21 +69,8 @@ BENCHMARK(BM_TypedCharacterUntilRepainted)->Unit(benchmark::kMillisecond)->UseRe
 void BM_TypedCharacterWithoutColouring(benchmark::State& state) {
     Editor& e = editor();
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 0;
-    const int middle = e.box->model().length() / 2;
-    e.box->SelectAndShow(middle, middle);
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
-    double paintedRows = 0;
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_A);
-        paintedRows += e.showUpdates() / e.box->lineHeight();
-        state.PauseTiming();
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.showUpdates();
-        state.ResumeTiming();
-    }
-    state.counters["paintedRows"] =
-        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    e.placeCaret(e.box->model().length() / 2);
+    e.typeAndTakeBack(state, Qt::Key_A);
 }
 BENCHMARK(BM_TypedCharacterWithoutColouring)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -111,22 +83,10 @@ void BM_TypedCharacterAtTheEndOfAOneLineMegabyte(benchmark::State& state) {
     std::replace(line.begin(), line.end(), '\n', ' ');
     TextModel& model = e.box->model();
     model.ReplaceRange(0, model.length(), line);
-    e.box->SelectAndShow(model.length(), model.length());
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
+    e.placeCaret(model.length());
     QTest::keyClick(e.box.get(), Qt::Key_End);
     e.showUpdates();
-    double paintedRows = 0;
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_A);
-        paintedRows += e.showUpdates() / e.box->lineHeight();
-        state.PauseTiming();
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.showUpdates();
-        state.ResumeTiming();
-    }
-    state.counters["paintedRows"] =
-        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    e.typeAndTakeBack(state, Qt::Key_A);
     state.counters["scrolled"] = e.box->horizontalScroll();
 }
 BENCHMARK(BM_TypedCharacterAtTheEndOfAOneLineMegabyte)

@@ -39,26 +39,9 @@ struct HelpedEditor : EditorBench::Editor {
     }
 };
 
-// Times key typed until the list shows and the view is repainted; the
-// character is taken back between runs, outside the timing.
+// Times key typed until the list shows and the view is repainted.
 void typeUntilShown(benchmark::State& state, HelpedEditor& e, Qt::Key key) {
-    double paintedRows = 0;
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), key);
-        e.waitForColouring();
-        paintedRows += e.showUpdates() / e.box->lineHeight();
-        state.PauseTiming();
-        if (!e.helper->listWindow().isVisible()) {
-            state.SkipWithError("the list did not open");
-            break;
-        }
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.waitForColouring();
-        e.showUpdates();
-        state.ResumeTiming();
-    }
-    state.counters["paintedRows"] =
-        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    e.typeAndTakeBack(state, key, [&e] { return e.helper->listWindow().isVisible(); });
 }
 
 HelpedEditor& editor() {
@@ -71,10 +54,7 @@ HelpedEditor& editor() {
 void BM_TypedCharacterWithCodeHelperUntilShownAndRepainted(benchmark::State& state) {
     HelpedEditor& e = editor();
     const std::string& text = e.box->model().text();
-    const int caret = static_cast<int>(text.find("<t", text.size() / 2)) + 2;
-    e.box->SelectAndShow(caret, caret);
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
+    e.placeCaret(static_cast<int>(text.find("<t", text.size() / 2)) + 2);
     typeUntilShown(state, e, Qt::Key_A);
 }
 BENCHMARK(BM_TypedCharacterWithCodeHelperUntilShownAndRepainted)
@@ -87,21 +67,8 @@ void BM_TypedCharacterWithCodeHelperWithoutColouring(benchmark::State& state) {
     HelpedEditor& e = editor();
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 0;
     const std::string& text = e.box->model().text();
-    const int caret = static_cast<int>(text.find("<t", text.size() / 2)) + 2;
-    e.box->SelectAndShow(caret, caret);
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
-    double paintedRows = 0;
-    for (auto _ : state) {
-        QTest::keyClick(e.box.get(), Qt::Key_A);
-        paintedRows += e.showUpdates() / e.box->lineHeight();
-        state.PauseTiming();
-        QTest::keyClick(e.box.get(), Qt::Key_Backspace);
-        e.showUpdates();
-        state.ResumeTiming();
-    }
-    state.counters["paintedRows"] =
-        benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    e.placeCaret(static_cast<int>(text.find("<t", text.size() / 2)) + 2);
+    typeUntilShown(state, e, Qt::Key_A);
     e.settings.Editing[CEditorSettings::ColorKeyWhileEditing] = 1;
 }
 BENCHMARK(BM_TypedCharacterWithCodeHelperWithoutColouring)
@@ -111,10 +78,7 @@ BENCHMARK(BM_TypedCharacterWithCodeHelperWithoutColouring)
 // "</" at the end of the page: the closing-tag walk runs on the UI thread.
 void BM_TypedClosingSlashAtTheEndUntilShownAndRepainted(benchmark::State& state) {
     HelpedEditor& e = editor();
-    const int end = e.box->model().length();
-    e.box->SelectAndShow(end, end);
-    e.box->Refresh(); // as every caller does after it
-    e.showUpdates();  // the scroll repaints everything once, untimed
+    e.placeCaret(e.box->model().length());
     QTest::keyClick(e.box.get(), Qt::Key_Less);
     e.waitForColouring();
     typeUntilShown(state, e, Qt::Key_Slash);

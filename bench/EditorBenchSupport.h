@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QTest>
+#include <benchmark/benchmark.h>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
@@ -92,6 +93,46 @@ struct Editor {
             // against it for the two cores.
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
+    }
+
+    // Puts the caret at offset and shows it; the scroll repaints everything
+    // once, before anything is timed.
+    void placeCaret(int offset) {
+        box->SelectAndShow(offset, offset);
+        box->Refresh(); // as every caller does after it
+        showUpdates();
+    }
+
+    // Times key typed until the view is repainted, and coloured when
+    // colouring while editing is on; the character is taken back between
+    // runs, outside the timing. typed(), untimed, says whether the
+    // keystroke did what the benchmark is about; false ends the run.
+    template <typename Typed>
+    void typeAndTakeBack(benchmark::State& state, Qt::Key key, Typed typed) {
+        const bool colouring = settings.Editing[CEditorSettings::ColorKeyWhileEditing] != 0;
+        double paintedRows = 0;
+        for (auto _ : state) {
+            QTest::keyClick(box.get(), key);
+            if (colouring)
+                waitForColouring();
+            paintedRows += showUpdates() / box->lineHeight();
+            state.PauseTiming();
+            if (!typed()) {
+                state.SkipWithError("the keystroke did not do what was timed");
+                break;
+            }
+            QTest::keyClick(box.get(), Qt::Key_Backspace);
+            if (colouring)
+                waitForColouring();
+            showUpdates();
+            state.ResumeTiming();
+        }
+        state.counters["paintedRows"] =
+            benchmark::Counter(paintedRows, benchmark::Counter::kAvgIterations);
+    }
+
+    void typeAndTakeBack(benchmark::State& state, Qt::Key key) {
+        typeAndTakeBack(state, key, [] { return true; });
     }
 
     // The text area (and whatever shows over it) as the screen shows it.

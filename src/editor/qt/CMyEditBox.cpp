@@ -528,18 +528,17 @@ void CMyEditBox::ColorKeyLine(int line) {
 }
 
 bool CMyEditBox::Undo() {
-    if (!model_.Undo()) {
-        return false;
-    }
-    const Selection selection = model_.GetSelection();
-    SelectAndShow(selection.start, selection.caret);
-    ColorKey();
-    Refresh();
-    return true;
+    return showHistoryStep(model_.Undo());
 }
 
 bool CMyEditBox::Redo() {
-    if (!model_.Redo()) {
+    return showHistoryStep(model_.Redo());
+}
+
+// After an undo or redo step the selection the step restored is shown and
+// the text coloured again.
+bool CMyEditBox::showHistoryStep(bool stepped) {
+    if (!stepped) {
         return false;
     }
     const Selection selection = model_.GetSelection();

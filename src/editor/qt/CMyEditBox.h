@@ -171,6 +171,7 @@ private:
     int visibleRows() const;
 
     // Caret and selection bookkeeping.
+    bool showHistoryStep(bool stepped);
     void collapseTo(int offset);
     void applyExtent();
     int movingEnd() const;
