@@ -100,6 +100,15 @@ void MarkList::moveTo(std::size_t index, int start, int end) {
     moveMark(marks_.at(index), start, end);
 }
 
+void MarkList::moveCovered(int start, int end, int delta, std::size_t except) {
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        CMarkRecord& mark = marks_[i];
+        if (i != except && start <= mark.start && mark.end <= end) {
+            moveMark(mark, mark.start + delta, mark.end + delta);
+        }
+    }
+}
+
 std::optional<CMarkRecord> MarkList::takeFirst() {
     if (marks_.empty()) {
         return std::nullopt;

@@ -34,6 +34,10 @@ public:
     // command that edited with the marks kept puts its mark back over its
     // text.
     void moveTo(std::size_t index, int start, int end);
+    // Moves by delta, linked spans with them, every mark but the one at
+    // except that lies wholly in [start, end): an edit that kept the marks
+    // and put text before the range leaves them over the text they marked.
+    void moveCovered(int start, int end, int delta, std::size_t except);
     // Removes the first mark and hands it over; empty when there is none.
     std::optional<CMarkRecord> takeFirst();
     // A user mark whose range lies inside a text of textLength bytes (a mark

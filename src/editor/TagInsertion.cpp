@@ -30,7 +30,9 @@ EditResult wrapSelected(TextModel& model, std::string_view before, std::string_v
 // The marks are chosen before the first wrap: the text only grows, so a mark
 // that lies outside the text at the start must not be picked up later. Each
 // wrap keeps the marks, so none is dropped and the indexes stay valid; the
-// mark that was wrapped is then moved over its text again.
+// mark that was wrapped, and every mark inside it, is then moved over its
+// text again, so that a user mark inside another is wrapped where its text
+// now stands.
 EditResult wrapMarks(TextModel& model, std::string_view before, std::string_view after) {
     MarkList& marks = model.markList();
     const std::vector<std::size_t> chosen = marks.userMarksWithin(model.length());
@@ -47,6 +49,7 @@ EditResult wrapMarks(TextModel& model, std::string_view before, std::string_view
         if (result != EditResult::Done) {
             return result;
         }
+        marks.moveCovered(start, end, shift, index);
         marks.moveTo(index, start + shift, end + shift);
     }
     return EditResult::Done;

@@ -58,6 +58,20 @@ TEST(InsertTagPair, WithMarksEveryUserMarkIsWrappedAndKeepsItsText) {
     EXPECT_EQ(model.GetSelectedText(), "w") << "the selection stays on its text";
 }
 
+// Marks inside a wrapped mark stay on their text: an error mark there, and a
+// user mark within another, which is then wrapped where its text now is.
+TEST(InsertTagPair, WithMarksTheMarksInsideAWrappedMarkKeepTheirText) {
+    TextModel model = modelWith("one two three");
+    model.AddMark(userMark(0, 13));
+    model.AddMark(CMarkRecord{CMarkRecord::KindErrorLog, 4, 7, 6, "error", nullptr});
+    model.AddMark(userMark(8, 13));
+    EXPECT_EQ(TagInsertion::InsertTagPair(model, "B", "", true), EditResult::Done);
+    EXPECT_EQ(model.text(), "<B>one two <B>three</B></B>");
+    EXPECT_EQ(markedText(model, 0), "one two <B>three</B>");
+    EXPECT_EQ(markedText(model, 1), "two");
+    EXPECT_EQ(markedText(model, 2), "three");
+}
+
 TEST(InsertTagPair, WithMarksAllTheMarksAreOneUndoStep) {
     TextModel model = modelWith("one two");
     model.AddMark(userMark(0, 3));
