@@ -18,6 +18,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
+#include <filesystem>
 
 DocumentCommands::DocumentCommands(CEditorApp& app, CMainWin& frame, IPlatformServices& services)
     : app_(app), frame_(frame), services_(services) {}
@@ -127,9 +129,13 @@ void DocumentCommands::showNewFileDialog() {
     CNewFileDlg dialog(QString::fromStdString(ResolveDataFile(state.InstallDir, state.TemplateDir)),
                        QString::fromStdString(state.DefaultTemplate),
                        state.CurrentProject != nullptr, services_, &frame_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
+    std::string relPath;
+    do {
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+        relPath = projectRelPathOf(dialog.choice());
+    } while (!relPath.empty() && !mayReplace(projectPathOf(relPath)));
     const NewFileChoice choice = dialog.choice();
     if (choice.useAsDefault && !choice.templateName.isEmpty()) {
         app_.state().DefaultTemplate = choice.templateName.toStdString();
@@ -138,12 +144,54 @@ void DocumentCommands::showNewFileDialog() {
     CChildWin* window =
         newDocument(fromTemplate ? choice.templateName.toStdString() : std::string(),
                     app_.settings().isOn(CEditorSettings::ColorKeyOnOpen));
-    CProject* project = app_.state().CurrentProject.get();
-    if (choice.addToProject && project != nullptr) {
-        const CProjectEntry& entry =
-            AddProjectFile(*project, RelPathForTyped(*project, choice.fileName.toStdString()));
-        window->setPath(FullPathOf(*project, entry));
-        window->SaveDocument(true);
+    if (!relPath.empty()) {
+        addToProject(*window, relPath);
+    }
+}
+
+// The project entry a new file chosen to join the project gets; "" when it
+// does not join one.
+std::string DocumentCommands::projectRelPathOf(const NewFileChoice& choice) const {
+    const CProject* project = app_.state().CurrentProject.get();
+    if (!choice.addToProject || project == nullptr) {
+        return {};
+    }
+    return RelPathForTyped(*project, choice.fileName.toStdString());
+}
+
+std::string DocumentCommands::projectPathOf(const std::string& relPath) const {
+    CProjectEntry entry;
+    entry.RelPath = relPath;
+    return FullPathOf(*app_.state().CurrentProject, entry);
+}
+
+// A file already there is replaced only when the user says so.
+bool DocumentCommands::mayReplace(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return true;
+    }
+    return services_.askYesNo(&frame_,
+                              QString::fromStdString(path) +
+                                  QStringLiteral(" already exists.\nDo you want to replace it?"),
+                              QStringLiteral("New"));
+}
+
+// The new document is written at once; only a file that was written joins
+// the project, and a file the project lists already is not listed twice.
+void DocumentCommands::addToProject(CChildWin& window, const std::string& relPath) {
+    CProject& project = *app_.state().CurrentProject;
+    const std::string path = projectPathOf(relPath);
+    window.setPath(path);
+    if (!window.saveForCommand()) {
+        window.setPath({});
+        return;
+    }
+    const bool listed =
+        std::any_of(project.Files.begin(), project.Files.end(),
+                    [&](const CProjectEntry& entry) { return FullPathOf(project, entry) == path; });
+    if (!listed) {
+        AddProjectFile(project, relPath);
         frame_.projects().projectChanged();
     }
 }

@@ -10,6 +10,7 @@ class CChildWin;
 class CEditorApp;
 class CMainWin;
 class IPlatformServices;
+struct NewFileChoice;
 
 // The main window's document operations: open (or hand to the desktop),
 // new from scratch or from a template, Save All.
@@ -40,6 +41,10 @@ private:
     CChildWin* createWindow();
     CChildWin* openInEditor(const std::string& path);
     std::string templatePath(const std::string& templateName) const;
+    std::string projectRelPathOf(const NewFileChoice& choice) const;
+    std::string projectPathOf(const std::string& relPath) const;
+    bool mayReplace(const std::string& path);
+    void addToProject(CChildWin& window, const std::string& relPath);
 
     CEditorApp& app_;
     CMainWin& frame_;

@@ -295,6 +295,67 @@ TEST_F(ProjectCommandsTest, ANewFileAddedToTheProjectIsSavedListedAndShown) {
     EXPECT_EQ(childTexts(tree()->filesItem()).back(), "today.html");
 }
 
+// Cancels the next modal dialog that is on the screen; one that is closing
+// already is waited out.
+void rejectWhenShown() {
+    whenDialogShows([](QWidget* widget) {
+        if (!widget->isVisible()) {
+            rejectWhenShown();
+            return;
+        }
+        qobject_cast<QDialog*>(widget)->reject();
+    });
+}
+
+// Answers the New File dialog with a file of the project, from scratch;
+// with showsAgain, the dialog that shows again is cancelled.
+void whenNewFileDialogShows(const QString& name, bool showsAgain) {
+    whenDialogShows([name, showsAgain](QWidget* widget) {
+        auto* dialog = qobject_cast<CNewFileDlg*>(widget);
+        dialog->fromScratchButton()->setChecked(true);
+        dialog->fileNameEdit()->setText(name);
+        dialog->accept();
+        if (showsAgain) {
+            rejectWhenShown();
+        }
+    });
+}
+
+// A page of the project is replaced only when the user says so, and it is
+// not listed twice.
+TEST_F(ProjectCommandsTest, ANewFileReplacesAnExistingPageOnlyWhenTheUserSaysSo) {
+    ASSERT_TRUE(projects().openProject(siteProject(files_)));
+    const std::string page = files_.path("my site ä/index.html");
+    const std::size_t entries = project()->Files.size();
+    whenNewFileDialogShows("index.html", true);
+    EXPECT_TRUE(commands().execute(Cmd::FileNew));
+    settle();
+    ASSERT_EQ(services_->questions.size(), 1);
+    EXPECT_TRUE(services_->questions[0].endsWith("already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(TempDir::readFile(page), "<P>home</P>\r\n");
+    EXPECT_EQ(project()->Files.size(), entries);
+
+    services_->yesNoAnswers.push_back(true);
+    whenNewFileDialogShows("index.html", false);
+    EXPECT_TRUE(commands().execute(Cmd::FileNew));
+    settle();
+    EXPECT_EQ(TempDir::readFile(page), "");
+    EXPECT_EQ(project()->Files.size(), entries);
+}
+
+// A file that cannot be written says so and does not join the project.
+TEST_F(ProjectCommandsTest, ANewFileThatCannotBeWrittenIsNotListed) {
+    ASSERT_TRUE(projects().openProject(siteProject(files_)));
+    const std::size_t entries = project()->Files.size();
+    whenNewFileDialogShows("no such folder/new.html", false);
+    EXPECT_TRUE(commands().execute(Cmd::FileNew));
+    settle();
+    EXPECT_EQ(services_->messages, QStringList{"Failed to save file."});
+    EXPECT_EQ(project()->Files.size(), entries);
+    ASSERT_NE(window()->activeDocument(), nullptr);
+    EXPECT_TRUE(window()->activeDocument()->path().empty());
+}
+
 struct CommandLineCase {
     const char* name;
     QStringList arguments; // "{prj}" and "{page}" stand for the files
