@@ -133,6 +133,16 @@ bool CChildWin::changedOnDiskSinceRead() const {
            (info.lastModified() != diskTime_ || info.size() != diskSize_);
 }
 
+// An unedited document whose file nobody changed since it was read is saved
+// already: writing it again could only change its line ends (a file with
+// lone CRs, or mixed ones, is written with one kind), and the commands that
+// save before they read a file (Check Code, link validation) would then
+// rewrite every page they look at.
+bool CChildWin::holdsDiskVersion(const std::string& target) const {
+    return target == path_ && !editor_->model().isModified() && diskTime_.isValid() &&
+           QFileInfo::exists(QString::fromStdString(path_)) && !changedOnDiskSinceRead();
+}
+
 bool CChildWin::SaveDocument(bool askIfUntitled) {
     return save(askIfUntitled) == SaveOutcome::Saved;
 }
@@ -153,6 +163,9 @@ CChildWin::SaveOutcome CChildWin::save(bool askIfUntitled) {
 // written, and a file another program changed since it was read is
 // overwritten only when the user says so.
 CChildWin::SaveOutcome CChildWin::saveTo(const std::string& target) {
+    if (holdsDiskVersion(target)) {
+        return SaveOutcome::Saved;
+    }
     if (target == path_ && changedOnDiskSinceRead() &&
         !services_.askYesNo(this,
                             QStringLiteral("The file has been changed on disk by another program. "

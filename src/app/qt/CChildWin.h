@@ -128,6 +128,7 @@ private:
     void showContextMenu(const QPoint& globalPos);
     void rememberDiskTime();
     bool changedOnDiskSinceRead() const;
+    bool holdsDiskVersion(const std::string& target) const;
 
     enum class SaveOutcome { Saved, Failed, KeptDiskVersion };
     SaveOutcome save(bool askIfUntitled);
