@@ -43,6 +43,11 @@ void CMyEditBox::CopyToClipboard(std::string_view text) {
 
 void CMyEditBox::Copy() {
     if (useMarks()) {
+        // No marks, nothing to copy: the clipboard keeps what it holds, as
+        // with Cut of an empty selection.
+        if (model_.marks().empty()) {
+            return;
+        }
         std::string text;
         for (const CMarkRecord& mark : model_.marks()) {
             text += model_.GetRangeText(mark.start, mark.end);

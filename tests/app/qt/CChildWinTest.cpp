@@ -84,6 +84,9 @@ TEST_F(ChildWinTest, WithAnEmptySelectionOnlyTheSelectionCommandsAreDisabled) {
 TEST_F(ChildWinTest, WithUseMarksCopyAndDeleteFollowTheMarks) {
     CChildWin* document = documentWith("one two three");
     useMarks(1);
+    QGuiApplication::clipboard()->setText("kept");
+    key(document, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept") << "no marks, nothing copied";
     EXPECT_FALSE(enabled(Cmd::Copy));
     EXPECT_FALSE(enabled(Cmd::Delete));
     EXPECT_EQ(action(Cmd::Copy)->text(), "Copy Marks\tCtrl + C");
