@@ -40,7 +40,12 @@ CodeHelperMode offerValues(const CArgDef& argument, const CCaretTag& tag,
         return CodeHelperMode::Hidden;
     }
     list.SortEntries();
-    list.SelectByPrefix(tag.valueText);
+    // The value's opening quote is typed, but no entry starts with one.
+    std::string_view typed = tag.valueText;
+    if (!typed.empty() && typed.front() == '"') {
+        typed.remove_prefix(1);
+    }
+    list.SelectByPrefix(typed);
     return CodeHelperMode::Values;
 }
 

@@ -23,11 +23,15 @@ void CodeHelperList::SortEntries() {
                      [](const CListEntry& a, const CListEntry& b) { return a.text < b.text; });
 }
 
+// Case is ignored on both sides: tag names come upper-case from the tag
+// data, but the project's file names offered for links keep their own case,
+// and a typed "ca" must find "cakes.html".
 void CodeHelperList::SelectByPrefix(std::string_view typed) {
     const std::string upper = AsciiText::upperCopy(typed);
     const auto found =
-        std::find_if(entries_.begin(), entries_.end(),
-                     [&upper](const CListEntry& entry) { return entry.text >= upper; });
+        std::find_if(entries_.begin(), entries_.end(), [&upper](const CListEntry& entry) {
+            return AsciiText::upperCopy(entry.text) >= upper;
+        });
     if (found != entries_.end()) {
         selected_ = static_cast<int>(found - entries_.begin());
     }

@@ -63,6 +63,8 @@ TEST_F(CodeHelperChoiceTest, PredefinedValuesSortedWithTheTypedOneSelected) {
     EXPECT_EQ(list.GetSelectedEntryText(), "RIGHT");
     EXPECT_EQ(open("<table align=|"), CodeHelperMode::Values);
     EXPECT_EQ(list.GetSelectedEntryText(), "CENTER");
+    EXPECT_EQ(open("<table align=\"ri|"), CodeHelperMode::Values);
+    EXPECT_EQ(list.GetSelectedEntryText(), "RIGHT") << "the opening quote is not matched";
 }
 
 struct HiddenCase {
@@ -101,6 +103,8 @@ TEST_F(CodeHelperChoiceTest, ALinkValueOffersTheProjectsFilesAsTheyAreGiven) {
     };
     EXPECT_EQ(open("<a href=\"|"), CodeHelperMode::Values);
     EXPECT_EQ(texts(), (std::vector<std::string>{"../up.html", "index.html", "pages/b.html"}));
+    EXPECT_EQ(open("<a href=\"pa|"), CodeHelperMode::Values);
+    EXPECT_EQ(list.GetSelectedEntryText(), "pages/b.html") << "file names keep their case";
     projectLinks = [] { return std::vector<std::string>{}; };
     EXPECT_EQ(open("<a href=|"), CodeHelperMode::Hidden) << "a project without files";
 }

@@ -41,7 +41,7 @@ class CodeHelperListPrefix : public ::testing::TestWithParam<PrefixCase> {};
 // The first entry not smaller than the upper-cased text; past the end the
 // selection stays where it was.
 TEST_P(CodeHelperListPrefix, SelectsTheFirstEntryNotSmallerThanTheTypedText) {
-    CodeHelperList list = listOf({"A", "B", "BR", "TABLE", "TD", "TR"});
+    CodeHelperList list = listOf({"A", "B", "BR", "TABLE", "TD", "TR", "tt.html"});
     list.select(2);
     list.SelectByPrefix(GetParam().typed);
     EXPECT_EQ(list.selected(), GetParam().selected) << GetParam().typed;
@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Typed, CodeHelperListPrefix,
                                            PrefixCase{"ta", 3}, PrefixCase{"tab", 3},
                                            PrefixCase{"tc", 4}, PrefixCase{"b", 1},
                                            PrefixCase{"bs", 3}, PrefixCase{"z", 2},
-                                           PrefixCase{"tr", 5}));
+                                           PrefixCase{"tr", 5}, PrefixCase{"TT", 6},
+                                           PrefixCase{"tt.", 6}));
 
 TEST(CodeHelperList, NextAndPreviousStopAtTheEnds) {
     CodeHelperList list = listOf({"A", "B", "C"});
