@@ -99,9 +99,10 @@ TEST_F(CodeHelperTest, ArgumentsAndValuesFollowTheTypingAndAQuotedValueLosesItsQ
     key(Qt::Key_Return);
     type("=\"r");
     ASSERT_EQ(helper->mode(), CodeHelperMode::Values);
-    key(Qt::Key_Down);
+    EXPECT_EQ(selectedEntry(), "RIGHT") << "found past the opening quote";
+    key(Qt::Key_Up);
     key(Qt::Key_Return);
-    EXPECT_EQ(text(), "<table ALIGN=LEFT") << "the selection moved from CENTER to LEFT";
+    EXPECT_EQ(text(), "<table ALIGN=LEFT") << "the selection moved from RIGHT to LEFT";
 }
 
 TEST_F(CodeHelperTest, UpAndDownStopAtTheEndsOfTheList) {
