@@ -83,6 +83,9 @@ bool CMyEditBox::ownsKey(const QKeyEvent* event) const {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return !control;
+    case Qt::Key_Escape:
+        // Closes the completion list; otherwise it is the window's key.
+        return codeHelper_ != nullptr && codeHelper_->isVisible();
     case Qt::Key_A:
     case Qt::Key_C:
     case Qt::Key_V:
@@ -123,6 +126,10 @@ void CMyEditBox::keyPressEvent(QKeyEvent* event) {
         // A menu's key that no shortcut took (a mnemonic of a menu not shown,
         // a disabled command) does nothing here rather than type its letter.
         event->ignore();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        hideCodeHelper();
         return;
     }
     if (handleNavigationKey(event) || handleEditingKey(event)) {

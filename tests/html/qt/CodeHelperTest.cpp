@@ -118,8 +118,9 @@ TEST_F(CodeHelperTest, UpAndDownStopAtTheEndsOfTheList) {
     EXPECT_EQ(infos.last(), "RIGHT");
 }
 
-TEST_F(CodeHelperTest, EveryCaretMoveOrClickEndsTheList) {
+TEST_F(CodeHelperTest, EscapeOrAnyCaretMoveOrClickEndsTheList) {
     const std::vector<std::pair<const char*, std::function<void()>>> moves = {
+        {"Escape", [this] { key(Qt::Key_Escape); }},
         {"Left", [this] { key(Qt::Key_Left); }},
         {"Right", [this] { key(Qt::Key_Right); }},
         {"Home", [this] { key(Qt::Key_Home); }},
