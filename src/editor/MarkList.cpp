@@ -109,6 +109,16 @@ void MarkList::moveCovered(int start, int end, int delta, std::size_t except) {
     }
 }
 
+void MarkList::fitCovered(int start, int oldEnd, int newEnd, std::size_t except) {
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        CMarkRecord& mark = marks_[i];
+        if (i != except && start <= mark.start && mark.end <= oldEnd) {
+            const int fittedEnd = mark.end == oldEnd ? newEnd : std::min(mark.end, newEnd);
+            moveMark(mark, std::min(mark.start, newEnd), fittedEnd);
+        }
+    }
+}
+
 std::optional<CMarkRecord> MarkList::takeFirst() {
     if (marks_.empty()) {
         return std::nullopt;

@@ -38,6 +38,11 @@ public:
     // except that lies wholly in [start, end): an edit that kept the marks
     // and put text before the range leaves them over the text they marked.
     void moveCovered(int start, int end, int delta, std::size_t except);
+    // After [start, oldEnd) was replaced by text that ends at newEnd with
+    // the marks kept: every mark but the one at except that lay in the
+    // range is fitted into the new text, and one that ended with the old
+    // text ends with the new one.
+    void fitCovered(int start, int oldEnd, int newEnd, std::size_t except);
     // Removes the first mark and hands it over; empty when there is none.
     std::optional<CMarkRecord> takeFirst();
     // A user mark whose range lies inside a text of textLength bytes (a mark

@@ -99,11 +99,15 @@ std::string CLinkValidator::rewriteReference(CLink& link, std::size_t refIndex,
     }
     const std::string value = LinkRewrite::NewValue(newPath, base_, ref.file);
     const std::size_t mark = markIndexOf(model, &ref);
+    const int oldEnd = ref.end;
     if (model.ReplaceRange(ref.start, ref.end, value, {}, UndoMode::Edit, false) !=
         EditResult::Done) {
         return "the document would pass its size limit";
     }
     const int end = ref.start + static_cast<int>(value.size());
+    // Marks left over the old value (an earlier validation's, for one) are
+    // fitted to the new value instead of keeping its old length.
+    model.markList().fitCovered(ref.start, oldEnd, end, mark);
     if (mark < model.marks().size()) {
         model.markList().moveTo(mark, ref.start, end);
     } else {

@@ -189,6 +189,24 @@ TEST_F(LinkValidationTest, EditLinkRewritesEachReferenceFromItsOwnFolderAndMoves
     EXPECT_EQ(text(b), "<a href=\"http://example.com/c\">C</a><a href=\"http://x.example/\">");
 }
 
+// The marks of an earlier validation stay in the documents; an Edit Link in
+// a later one fits them to the new value too.
+TEST_F(LinkValidationTest, MarksOfAnEarlierValidationFollowALaterEditLink) {
+    ASSERT_NE(validateProject(), nullptr);
+    window()->linkValidation().dialog()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(window()->linkValidation().isOpen());
+    CChildWin* a = open(site("a.html"));
+    window()->linkValidation().validateProject();
+    CLinkValidator* second = scanned();
+    ASSERT_NE(second, nullptr);
+    ASSERT_EQ(markedTexts(a).size(), 6u) << "each validation marked the three links";
+    click(second->linksView(), "c.html");
+    editLink(second, "x.html");
+    EXPECT_EQ(markedTexts(a), (Lines{"\"x.html\"", "gone.html", "\"pics/logo.gif\"", "\"x.html\"",
+                                     "gone.html", "\"pics/logo.gif\""}));
+}
+
 TEST_F(LinkValidationTest, EditLinkLeavesAPlaceThatChangedAndSaysSo) {
     CLinkValidator* dialog = validateProject();
     ASSERT_NE(dialog, nullptr);
