@@ -535,14 +535,15 @@ bool CMyEditBox::Redo() {
     return showHistoryStep(model_.Redo());
 }
 
-// After an undo or redo step the selection the step restored is shown and
-// the text coloured again.
+// After an undo or redo step the selection the step restored is shown, in a
+// long line too, and the text coloured again.
 bool CMyEditBox::showHistoryStep(bool stepped) {
     if (!stepped) {
         return false;
     }
     const Selection selection = model_.GetSelection();
     SelectAndShow(selection.start, selection.caret);
+    EnsureCaretColumnVisible();
     ColorKey();
     Refresh();
     return true;

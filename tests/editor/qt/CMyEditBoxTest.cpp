@@ -409,6 +409,26 @@ TEST_F(EditBoxScrolling, TypingAtTheRightKeepsTheCaretColumnVisible) {
                                          << "), scrolled by " << box.horizontalScroll();
 }
 
+// Undo and redo bring the caret back into sight sideways too.
+TEST_F(EditBoxScrolling, UndoAndRedoShowTheCaretInALongLine) {
+    setText("\n");
+    QTest::keyClick(box.get(), Qt::Key_Down);
+    QTest::keyClicks(box.get(), QString(120, 'x'));
+    ASSERT_GT(box->horizontalScroll(), 0);
+    for (int i = 0; i < 99; ++i) {
+        box->Undo();
+    }
+    EXPECT_EQ(selection().caret, 1 + 21);
+    EXPECT_TRUE(caretIsVisible(*box));
+    box->SelectAndShow(1, 1); // the view back at the line's start
+    box->EnsureCaretColumnVisible();
+    for (int i = 0; i < 99; ++i) {
+        box->Redo();
+    }
+    EXPECT_EQ(selection().caret, 1 + 120);
+    EXPECT_TRUE(caretIsVisible(*box));
+}
+
 TEST_F(EditBoxScrolling, EndOfALongLineIsReachableAndTypingThereStaysInSight) {
     for (const int length : {100, 499, 500, 501, 3000, 100000}) {
         SCOPED_TRACE(length);
