@@ -84,9 +84,12 @@ void CNewProjectDlg::accept() {
         services_.message(this, QStringLiteral("You must specify a path"));
         return;
     }
-    // A relative name would move with the current folder.
+    // A relative name would move with the current folder. A path that could
+    // not be written is not kept: the dialog stays as it was before OK, and
+    // a path typed next is the one used.
     project_.Path = FullProjectPath(path_->text().toStdString());
     if (save_ && !save_()) {
+        project_.Path.clear();
         return;
     }
     QDialog::accept();

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -136,14 +138,25 @@ TEST(NewProjectDialog, NeedsANameThenAPathAndSavesOnOk) {
     EXPECT_EQ(project.Path, "/tmp/my site/site.prj");
 }
 
-TEST(NewProjectDialog, AFailedSaveKeepsTheDialogOpen) {
+// The dialog stays open and forgets the path it could not write: the files
+// dialog saves nothing there, and the next path typed is the one saved.
+TEST(NewProjectDialog, AFailedSaveKeepsTheDialogOpenWithoutThatPath) {
     CProject project;
     FakeServices services;
-    CNewProjectDlg dialog(project, services, [] { return false; });
+    std::vector<std::string> savedTo;
+    CNewProjectDlg dialog(project, services, [&] {
+        savedTo.push_back(project.Path);
+        return project.Path != "/no/such/folder/x.prj";
+    });
     dialog.nameEdit()->setText("x");
     dialog.pathEdit()->setText("/no/such/folder/x.prj");
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(project.Path.empty());
+    dialog.pathEdit()->setText("/tmp/x.prj");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(savedTo, (std::vector<std::string>{"/no/such/folder/x.prj", "/tmp/x.prj"}));
 }
 
 TEST(ProjectSettingsDialog, OkWritesEveryFieldBackAndCancelNothing) {
