@@ -68,6 +68,9 @@ bool TextModel::OverwriteBytes(int start, std::string_view bytes) {
     if (!fitsAt(start, bytes.size())) {
         return false;
     }
+    if (std::string_view(text_).substr(static_cast<std::size_t>(start), bytes.size()) != bytes) {
+        rewrittenInPlace_ = true;
+    }
     std::memcpy(text_.data() + start, bytes.data(), bytes.size());
     const int length = static_cast<int>(bytes.size());
     changed_.touched(start, start + length);
@@ -188,6 +191,7 @@ FileResult TextModel::LoadFile(const std::filesystem::path& path, std::string* r
     const int oldLength = length();
     text_ = std::move(contents.text);
     text_.reserve(Capacity);
+    rewrittenInPlace_ = false;
     attributes_.assign(text_.size(), 0);
     lineEnding_ = contents.lineEnding;
     selection_ = {};
@@ -203,6 +207,7 @@ FileResult TextModel::SaveFile(const std::filesystem::path& path) {
     const FileResult result = TextFile::save(path, text_, lineEnding_);
     if (result == FileResult::Ok) {
         modified_ = false;
+        rewrittenInPlace_ = false;
     }
     return result;
 }

@@ -128,6 +128,10 @@ public:
     const std::vector<std::uint8_t>& attributes() const { return attributes_; }
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+    // Whether OverwriteBytes changed the text since it was last loaded or
+    // saved: such changes (the colouring's upper-casing) leave the document
+    // unmodified, but the file no longer holds what the editor shows.
+    bool isRewrittenInPlace() const { return rewrittenInPlace_; }
     // Grows with every change of the text; a colouring result computed from
     // an older generation is stale.
     std::uint64_t generation() const { return generation_; }
@@ -175,6 +179,7 @@ private:
     std::vector<std::uint8_t> attributes_;
     Selection selection_;
     bool modified_ = false;
+    bool rewrittenInPlace_ = false;
     std::uint64_t generation_ = 0;
     TextChange lastChange_;
     ChangedBytes changed_;

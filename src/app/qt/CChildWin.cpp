@@ -133,14 +133,16 @@ bool CChildWin::changedOnDiskSinceRead() const {
            (info.lastModified() != diskTime_ || info.size() != diskSize_);
 }
 
-// An unedited document whose file nobody changed since it was read is saved
-// already: writing it again could only change its line ends (a file with
-// lone CRs, or mixed ones, is written with one kind), and the commands that
-// save before they read a file (Check Code, link validation) would then
-// rewrite every page they look at.
+// An unedited document (upper-casing by colouring counts as an edit here)
+// whose file nobody changed since it was read is saved already: writing it again could only change
+// its line ends (a file with lone CRs, or mixed ones, is written with one kind), and the commands
+// that save before they read a file (Check Code, link validation) would then rewrite every page
+// they look at.
 bool CChildWin::holdsDiskVersion(const std::string& target) const {
-    return target == path_ && !editor_->model().isModified() && diskTime_.isValid() &&
-           QFileInfo::exists(QString::fromStdString(path_)) && !changedOnDiskSinceRead();
+    const TextModel& model = editor_->model();
+    return target == path_ && !model.isModified() && !model.isRewrittenInPlace() &&
+           diskTime_.isValid() && QFileInfo::exists(QString::fromStdString(path_)) &&
+           !changedOnDiskSinceRead();
 }
 
 bool CChildWin::SaveDocument(bool askIfUntitled) {

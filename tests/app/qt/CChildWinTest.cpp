@@ -2,6 +2,7 @@
 
 #include "AppFixture.h"
 #include "app/CommandIds.h"
+#include "app/qt/ErrorLogs.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -281,7 +282,7 @@ TEST_F(ChildWinTest, LineEndsSurviveOpenAndSaveByteForByte) {
     const std::string crlf = "<html>\r\n<body bgcolor=\"#ffffff\">\r\n\r\n<p>text</p>\r\n</body>";
     const std::string lf = "<html>\n<body>\n<p>text</p>\n</body>\n";
     // Lone CRs and mixed line ends are written as one kind once edited, but
-    // a save or a check of the unedited page leaves the file as it was.
+    // a save of the unedited page leaves the file as it was.
     const std::string cr = "<p>\r<foo>\r";
     const std::string mixed = "one\r\ntwo\nthree\rfour\r\n";
     const std::pair<const char*, std::string> files[] = {
@@ -295,7 +296,6 @@ TEST_F(ChildWinTest, LineEndsSurviveOpenAndSaveByteForByte) {
         ASSERT_NE(document, nullptr);
         EXPECT_EQ(text(document).find('\r'), std::string::npos);
         key(document, Qt::Key_S, Qt::ControlModifier);
-        key(document, Qt::Key_C, Qt::AltModifier); // Check Code saves first
         EXPECT_TRUE(services_->messages.isEmpty());
         EXPECT_EQ(files_.read(name), bytes);
     }
@@ -311,11 +311,28 @@ TEST_F(ChildWinTest, LineEndsSurviveOpenAndSaveByteForByte) {
     EXPECT_EQ(files_.read("crlf.html"), crlf + "\r\n</html>");
 }
 
+// Check Code saves the page before it reads it: that must not rewrite the
+// line ends of a page nobody edited.
+TEST_F(ChildWinTest, CheckCodeLeavesTheLineEndsOfAnUneditedPage) {
+    const std::string cr = "<p>\r<foo>\r";
+    CChildWin* document = open(files_.write("cr.html", cr));
+    ASSERT_NE(document, nullptr);
+    key(document, Qt::Key_C, Qt::AltModifier);
+    ASSERT_TRUE(waitUntil([this, &document] {
+        return window()->errorLogs().latestAbout(document->path()) != nullptr;
+    }));
+    EXPECT_TRUE(services_->messages.isEmpty());
+    EXPECT_EQ(files_.read("cr.html"), cr);
+}
+
 TEST_F(ChildWinTest, UpperCaseSwitchesChangeTagNamesOnOpen) {
     app_.settings().Editing[CEditorSettings::UpperCaseTagNames] = 1;
     CChildWin* document = open(files_.write("lower.html", "<p>x</p>\n"));
     ASSERT_NE(document, nullptr);
     EXPECT_EQ(text(document), "<P>x</P>\n");
+    // Not an edit, but a save writes what the editor shows.
+    key(document, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(files_.read("lower.html"), "<P>x</P>\n");
 }
 
 // --- closing one document ---------------------------------------------------
