@@ -9,20 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 editor="$build/tagwright"
 [ -x "$editor" ] || { echo "missing: $editor" >&2; exit 2; }
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-server=""
-cleanup() {
-    [ -n "$server" ] && kill "$server" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$root/bench/display.sh"
-start_display
+prepare_display_run
 
 # The example site's pages one after another, cut to the given size.
 page() {

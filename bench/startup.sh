@@ -21,20 +21,8 @@ editor="$build/tagwright"
 for need in "$editor" "$file"; do
     [ -e "$need" ] || { echo "missing: $need" >&2; exit 2; }
 done
-for tool in Xvfb xdotool featherpad; do
-    command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-server=""
-cleanup() {
-    [ -n "$server" ] && kill "$server" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$root/bench/display.sh"
-start_display
+prepare_display_run featherpad
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 

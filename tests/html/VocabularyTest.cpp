@@ -228,23 +228,23 @@ std::map<std::string, std::vector<std::string>> placementChains(const CTagData& 
 }
 
 std::vector<std::string> sampleValues(const CArgDef& argument, const ColorNames& colors) {
-    const CValueSpec& spec = argument.values;
+    const CValueSpec& kinds = argument.values;
     std::vector<std::string> samples;
-    for (const CTagValue& value : spec.values)
+    for (const CTagValue& value : kinds.values)
         samples.push_back(value.text);
-    if (spec.integer)
+    if (kinds.integer)
         samples.push_back("12");
-    if (spec.percent)
+    if (kinds.percent)
         samples.push_back("50%");
-    if (spec.color) {
+    if (kinds.color) {
         samples.push_back(
             ColorText::Write({0x0000FF, "", false, true}, ColorTextCaller::InsertTag));
         const std::string name = colors.names().empty() ? "" : colors.names().front();
         samples.push_back(ColorText::Write({0, name, true, false}, ColorTextCaller::InsertTag));
     }
-    if (spec.url)
+    if (kinds.url)
         samples.push_back("../pages/page.html");
-    if (spec.string || spec.javascript || spec.image || spec.windowname || spec.font)
+    if (kinds.string || kinds.javascript || kinds.image || kinds.windowname || kinds.font)
         samples.push_back("\"Some text\"");
     return samples;
 }

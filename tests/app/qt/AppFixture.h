@@ -18,9 +18,22 @@
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+
+// Runs answer on the next modal dialog as soon as it shows.
+inline void whenDialogShows(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) {
+            whenDialogShows(answer);
+            return;
+        }
+        answer(dialog);
+    });
+}
 
 // A whole running application: a real QSettings file and real documents in
 // temporary directories, the build tree's data files, and FakeServices
@@ -63,6 +76,13 @@ protected:
     }
     CChildWin* newUntitled() {
         CChildWin* document = documents().newDocument("", false);
+        settle();
+        return document;
+    }
+    // A new untitled document holding content.
+    CChildWin* documentWith(const std::string& content) {
+        CChildWin* document = newUntitled();
+        document->editor().model().ReplaceRange(0, 0, content);
         settle();
         return document;
     }

@@ -7,12 +7,6 @@ namespace {
 
 class FormatUiTest : public AppFixture {
 protected:
-    CChildWin* documentWith(const std::string& content) {
-        CChildWin* document = newUntitled();
-        document->editor().model().ReplaceRange(0, 0, content);
-        settle();
-        return document;
-    }
     void select(CChildWin* document, int start, int end) {
         document->editor().SetSelection(start, end, true);
         settle();

@@ -23,18 +23,6 @@
 
 namespace {
 
-// Runs answer on the next modal dialog as soon as it shows.
-void whenDialogShows(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) {
-            whenDialogShows(answer);
-            return;
-        }
-        answer(dialog);
-    });
-}
-
 // The control a label names, as the user finds it.
 template <typename Control = QWidget> Control* field(QWidget* dialog, const QString& label) {
     for (QLabel* text : dialog->findChildren<QLabel*>()) {
@@ -87,12 +75,6 @@ void clickCancel(QWidget* dialog) {
 
 class InsertDialogsTest : public AppFixture {
 protected:
-    CChildWin* documentWith(const std::string& content) {
-        CChildWin* document = newUntitled();
-        document->editor().model().ReplaceRange(0, 0, content);
-        settle();
-        return document;
-    }
     static void select(CChildWin* document, int start, int end) {
         document->editor().SetSelection(start, end, true);
     }

@@ -41,18 +41,6 @@ QStringList childTexts(const QTreeWidgetItem* item) {
     return texts;
 }
 
-// Runs answer on the next modal dialog as soon as it shows.
-void whenDialogShows(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) {
-            whenDialogShows(answer);
-            return;
-        }
-        answer(dialog);
-    });
-}
-
 } // namespace
 
 class ProjectCommandsTest : public AppFixture {
